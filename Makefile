@@ -1,0 +1,22 @@
+# The two commands a newcomer needs, on a fresh Debian 12 machine (as root):
+#   make run    build kelvaro.exe and start it under Wine on the demo scripts
+#   make test   build everything and run every test
+.PHONY: run test deps win native
+
+run: deps win
+	tools/with-display tools/demo-session
+
+test: deps win native
+	ctest --preset native
+	tools/with-display ctest --preset win
+
+deps:
+	@tools/install-deps
+
+win:
+	cmake --preset win >/dev/null
+	cmake --build --preset win
+
+native:
+	cmake --preset native >/dev/null
+	cmake --build --preset native

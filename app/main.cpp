@@ -1,0 +1,47 @@
+// The program's entry: the application object, the three windows in their
+// order, then the message loop.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "dialogs/about_box.h"
+#include "dialogs/settings_dialog.h"
+#include "launcher/main_form.h"
+#include "resources/texts.h"
+#include "ui/application.h"
+#include "ui/path_text.h"
+
+namespace {
+
+// Paths are walked with the lead bytes of the code page the system uses.
+void UseSystemCodePage() {
+    CPINFO info{};
+    if (!GetCPInfo(CP_ACP, &info)) return;
+    int pairs = 0;
+    while (pairs < MAX_LEADBYTES / 2 && info.LeadByte[2 * pairs] != 0) ++pairs;
+    path_text::UseLeadByteRanges(info.LeadByte, pairs);
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    UseSystemCodePage();
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    ui::Application& app = ui::Application::Instance();
+    app.SetTitle(text::kAppTitle);
+    launcher::TMainForm mainForm;
+    dialogs::TSettings settings;
+    dialogs::TAboutBox aboutBox;
+    app.Guard([&] {
+        mainForm.Create();
+        settings.Create(mainForm.Handle());
+        aboutBox.Create(mainForm.Handle());
+        mainForm.SetDialogs(&settings, &aboutBox);
+    });
+    if (!mainForm.Handle()) return 1;
+    int exitCode = app.Run();
+    // Windows go with the process: destroying them one by one costs time and
+    // changes nothing the user can see.
+    ExitProcess(static_cast<UINT>(exitCode));
+}

@@ -1,0 +1,60 @@
+# The Windows program, its in-process tests and its end-to-end tests.
+
+# One exe, nothing beside it: the C and C++ runtimes are linked in.
+set(KELVARO_STATIC_LINK -static -static-libgcc -static-libstdc++)
+
+add_library(kelvaro_ui STATIC
+  ui/application.cpp
+  ui/form.cpp
+  ui/list_box.cpp
+  ui/picture_bitmaps.cpp
+  ui/toolbar.cpp
+  ui/window.cpp)
+target_link_libraries(kelvaro_ui PUBLIC kelvaro_core comctl32 gdi32 user32)
+target_compile_definitions(kelvaro_ui PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX STRICT _WIN32_WINNT=0x0501 _WIN32_IE=0x0600)
+
+add_library(kelvaro_app STATIC
+  dialogs/about_box.cpp
+  dialogs/settings_dialog.cpp
+  launcher/main_form.cpp
+  launcher/main_form_settings.cpp
+  launcher/pin.cpp
+  launcher/run_actions.cpp
+  launcher/script_list.cpp
+  launcher/settings_file.cpp)
+target_link_libraries(kelvaro_app PUBLIC kelvaro_ui shell32 comdlg32 ole32)
+
+add_executable(kelvaro WIN32 app/main.cpp)
+target_link_libraries(kelvaro PRIVATE kelvaro_app)
+target_link_options(kelvaro PRIVATE ${KELVARO_STATIC_LINK} -s -Wl,--gc-sections)
+
+# GoogleTest built by the same compiler as the program.
+set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(${GTEST_SOURCE_DIR} googletest EXCLUDE_FROM_ALL)
+
+add_executable(kelvaro_win_tests
+  tests/win/test_main.cpp
+  tests/win/main_form_test.cpp
+  tests/win/test_support.cpp)
+target_link_libraries(kelvaro_win_tests PRIVATE kelvaro_app gtest)
+target_link_options(kelvaro_win_tests PRIVATE ${KELVARO_STATIC_LINK})
+add_test(NAME win_tests COMMAND kelvaro_win_tests)
+
+add_executable(kelvaro_e2e_tests
+  tests/e2e/e2e_main.cpp
+  tests/e2e/e2e_support.cpp
+  tests/e2e/start_and_close_test.cpp)
+target_link_libraries(kelvaro_e2e_tests PRIVATE gtest user32 kelvaro_options)
+target_include_directories(kelvaro_e2e_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+target_compile_definitions(kelvaro_e2e_tests PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX)
+target_link_options(kelvaro_e2e_tests PRIVATE ${KELVARO_STATIC_LINK})
+add_dependencies(kelvaro_e2e_tests kelvaro)
+add_test(NAME e2e_tests COMMAND kelvaro_e2e_tests)
+
+if(CMAKE_CROSSCOMPILING AND CMAKE_HOST_UNIX)
+  add_test(NAME exe_contents COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/tools/check-exe $<TARGET_FILE:kelvaro>)
+  # Runs on the host, not under Wine.
+  set_tests_properties(exe_contents PROPERTIES LABELS host)
+endif()

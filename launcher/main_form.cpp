@@ -1,0 +1,152 @@
+#include "launcher/main_form.h"
+
+
+#include "resources/layouts.h"
+#include "resources/pixel_art.h"
+#include "resources/texts.h"
+#include "ui/application.h"
+#include "ui/picture_bitmaps.h"
+
+namespace launcher {
+namespace {
+
+namespace lay = layout::main_form;
+
+struct ToolButton {
+    int command;  // 0 for a separator
+    int image;
+    const char* hint;
+};
+
+// Left to right; separators are 8 pixels wide, buttons 23.
+constexpr ToolButton kToolButtons[] = {
+    {kToolBtnOpen, 0, text::kHintOpen},   {kToolBtnSave, 1, text::kHintSave},         {0, 0, nullptr},
+    {kToolBtnExec, 2, text::kHintExec},   {0, 0, nullptr},                            {kToolBtnTop, kImageUnpinned, text::kHintPin},
+    {0, 0, nullptr},                      {kToolBtnSettings, 3, text::kHintSettings}, {0, 0, nullptr},
+    {kToolBtnAbout, 4, text::kHintAbout},
+};
+
+constexpr char kEsc = 27;
+constexpr char kEnter = 13;
+
+}  // namespace
+
+TMainForm::TMainForm() : font_(text::kFontFace, lay::kFontHeight, SHIFTJIS_CHARSET) {}
+
+TMainForm::~TMainForm() {
+    if (images_) ImageList_Destroy(images_);
+    if (iconLarge_) DestroyIcon(iconLarge_);
+    if (iconSmall_) DestroyIcon(iconSmall_);
+}
+
+void TMainForm::Create() {
+    CreateForm({text::kAppTitle, lay::kDesignBounds, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, font_.Handle(), true});
+}
+
+void TMainForm::SetDialogs(ui::Form* settings, ui::Form* aboutBox) {
+    settings_ = settings;
+    aboutBox_ = aboutBox;
+}
+
+void TMainForm::CreateControls() {
+    SetMinSize(lay::kMinWidth, lay::kMinHeight);
+    iconLarge_ = ui::CreateIcon(art::IconLarge());
+    iconSmall_ = ui::CreateIcon(art::IconSmall());
+    SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(iconLarge_));
+    SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(iconSmall_));
+    // The list comes first so that it is first in tab order.
+    CreateList();
+    CreateToolBar();
+    RECT client;
+    GetClientRect(Handle(), &client);
+    ClientResized(client.right, client.bottom);
+}
+
+void TMainForm::CreateToolBar() {
+    const art::Picture* pictures[art::kToolImageCount];
+    for (int i = 0; i < art::kToolImageCount; ++i) pictures[i] = &art::ToolImage(i);
+    images_ = ui::CreateImageList(pictures, art::kToolImageCount);
+    toolBar_.Create(Handle(), kToolBar1, images_, {lay::kButtonWidth, lay::kButtonHeight});
+    for (const ToolButton& button : kToolButtons) {
+        if (button.command == 0) {
+            toolBar_.AddSeparator(lay::kSeparatorWidth);
+            continue;
+        }
+        toolBar_.AddButton(button.command, button.image);
+        toolBar_.SetHint(button.command, button.hint);
+    }
+    toolBar_.SetTipDelays(lay::kTipDelayMs, lay::kTipShownMs);
+}
+
+void TMainForm::CreateList() {
+    list_.Attach(CreateControl("LISTBOX", nullptr, ui::ListBox::kStyle, WS_EX_CLIENTEDGE, {}, kHScrollListbox1));
+    list_.SetItemHeight(lay::kListItemHeight);
+    list_.OnKeyPress = [this](char& key) { HScrollListbox1KeyPress(key); };
+}
+
+void TMainForm::ClientResized(int width, int height) {
+    SetWindowPos(toolBar_.Handle(), nullptr, 0, 0, width, lay::kToolBarHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+    int listHeight = height > lay::kToolBarHeight ? height - lay::kToolBarHeight : 0;
+    SetWindowPos(list_.Handle(), nullptr, 0, lay::kToolBarHeight, width, listHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TMainForm::FormCreate() {
+    DragAcceptFiles(Handle(), TRUE);
+    LoadFormPosition();
+    LoadSettings();
+}
+
+void TMainForm::FormClose() { SaveFormPosition(); }
+
+void TMainForm::FormKeyPress(char& key) {
+    if (key != kEsc) return;
+    key = 0;
+    Close();
+}
+
+void TMainForm::HScrollListbox1KeyPress(char& key) {
+    if (key != kEnter) return;
+    key = 0;
+    ToolBtnExecClick();
+}
+
+void TMainForm::HScrollListbox1DblClick() { ToolBtnExecClick(); }
+
+void TMainForm::ToolBtnSettingsClick() {
+    if (settings_) settings_->ShowModal();
+    LoadSettings();  // whatever the dialog's result: the file says what holds
+}
+
+void TMainForm::ToolBtnAboutClick() {
+    if (aboutBox_) aboutBox_->ShowModal();
+}
+
+void TMainForm::ControlCommand(int id, int code) {
+    switch (id) {
+    case kToolBtnOpen: ToolBtnOpenClick(); break;
+    case kToolBtnSave: ToolBtnSaveClick(); break;
+    case kToolBtnExec: ToolBtnExecClick(); break;
+    case kToolBtnTop: ToolBtnTopClick(); break;
+    case kToolBtnSettings: ToolBtnSettingsClick(); break;
+    case kToolBtnAbout: ToolBtnAboutClick(); break;
+    case kHScrollListbox1:
+        if (code == LBN_DBLCLK) HScrollListbox1DblClick();
+        break;
+    default: break;
+    }
+}
+
+LRESULT TMainForm::ControlNotify(NMHDR& header, bool& handled) {
+    handled = toolBar_.HandleNotify(header);
+    return 0;
+}
+
+LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DROPFILES) {
+        WMDropFiles(reinterpret_cast<HDROP>(wParam));
+        return 0;
+    }
+    return Form::HandleMessage(message, wParam, lParam);
+}
+
+}  // namespace launcher

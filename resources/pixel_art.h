@@ -1,0 +1,38 @@
+// The program's pictures as text: one string per row, one character per pixel.
+// Kept free of <windows.h> so the drawings can be checked natively; the Windows
+// side turns them into bitmaps, an image list and the icon at start-up.
+#pragma once
+
+#include <cstdint>
+
+namespace art {
+
+// One colour of a picture: the character that stands for it and its 0xRRGGBB value.
+struct Ink {
+    char key;
+    std::uint32_t rgb;
+};
+
+// A character that no ink names is a transparent pixel ('.' by convention).
+struct Picture {
+    int width;
+    int height;
+    const char* const* rows;  // `height` strings of exactly `width` characters
+    const Ink* inks;
+    int inkCount;
+};
+
+// Looks up the pixel at (x, y); false when it is transparent.
+bool PixelAt(const Picture& picture, int x, int y, std::uint32_t& rgb);
+
+// Tool bar images, indexed as the tool buttons use them:
+// 0 open, 1 save, 2 run, 3 settings, 4 about, 5 pin released, 6 pin pressed.
+inline constexpr int kToolImageCount = 7;
+inline constexpr int kToolImageSize = 16;
+const Picture& ToolImage(int index);
+
+// The program icon (32 x 32 and 16 x 16); the about box shows the large one.
+const Picture& IconLarge();
+const Picture& IconSmall();
+
+}  // namespace art

@@ -1,0 +1,125 @@
+#include "tests/e2e/e2e_support.h"
+
+#include <stdexcept>
+
+namespace e2e {
+namespace {
+
+std::string OwnFolder() {
+    char path[MAX_PATH];
+    DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string text(path, length);
+    return text.substr(0, text.find_last_of('\\') + 1);
+}
+
+void RemoveTree(const std::string& path) {
+    WIN32_FIND_DATAA entry;
+    HANDLE search = FindFirstFileA((path + "\\*").c_str(), &entry);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            std::string name = entry.cFileName;
+            if (name == "." || name == "..") continue;
+            std::string child = path + "\\" + name;
+            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) RemoveTree(child);
+            else DeleteFileA(child.c_str());
+        } while (FindNextFileA(search, &entry));
+        FindClose(search);
+    }
+    RemoveDirectoryA(path.c_str());
+}
+
+struct WindowSearch {
+    DWORD processId;
+    HWND found;
+};
+
+BOOL CALLBACK FindMainWindow(HWND hwnd, LPARAM lParam) {
+    auto* search = reinterpret_cast<WindowSearch*>(lParam);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    char className[64] = {};
+    GetClassNameA(hwnd, className, sizeof className);
+    if (pid == search->processId && IsWindowVisible(hwnd) && std::string(className) == "KelvaroForm" &&
+        !GetWindow(hwnd, GW_OWNER)) {
+        search->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+Installation::Installation() {
+    char base[MAX_PATH];
+    GetTempPathA(MAX_PATH, base);
+    static int counter = 0;
+    folder_ = std::string(base) + "kelvaro-e2e-" + std::to_string(GetCurrentProcessId()) + "-" +
+              std::to_string(++counter);
+    RemoveTree(folder_);
+    CreateDirectoryA(folder_.c_str(), nullptr);
+    if (!CopyFileA((OwnFolder() + "kelvaro.exe").c_str(), Exe().c_str(), FALSE))
+        throw std::runtime_error("cannot copy kelvaro.exe into " + folder_);
+}
+
+Installation::~Installation() { RemoveTree(folder_); }
+
+Process::Process(const Installation& installation, const std::string& arguments) {
+    std::string commandLine = "\"" + installation.Exe() + "\"" + (arguments.empty() ? "" : " " + arguments);
+    STARTUPINFOA startup{sizeof startup};
+    if (!CreateProcessA(installation.Exe().c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        installation.Folder().c_str(), &startup, &info_))
+        throw std::runtime_error("cannot start " + installation.Exe());
+}
+
+Process::~Process() {
+    if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(info_.hProcess, 99);
+    CloseHandle(info_.hThread);
+    CloseHandle(info_.hProcess);
+}
+
+HWND Process::MainWindow(DWORD timeoutMs) {
+    WaitForInputIdle(info_.hProcess, timeoutMs);
+    const DWORD start = GetTickCount();
+    do {
+        WindowSearch search{info_.dwProcessId, nullptr};
+        EnumWindows(&FindMainWindow, reinterpret_cast<LPARAM>(&search));
+        if (search.found) return search.found;
+        Sleep(20);
+    } while (GetTickCount() - start < timeoutMs);
+    return nullptr;
+}
+
+HWND Process::Focus() const {
+    GUITHREADINFO gui{sizeof gui};
+    GetGUIThreadInfo(info_.dwThreadId, &gui);
+    return gui.hwndFocus;
+}
+
+bool Process::WaitForExit(DWORD timeoutMs, DWORD* exitCode) {
+    if (WaitForSingleObject(info_.hProcess, timeoutMs) != WAIT_OBJECT_0) return false;
+    if (exitCode) GetExitCodeProcess(info_.hProcess, exitCode);
+    return true;
+}
+
+std::string ReadText(const std::string& path) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return {};
+    std::string text(GetFileSize(file, nullptr), '\0');
+    DWORD read = 0;
+    ReadFile(file, text.data(), static_cast<DWORD>(text.size()), &read, nullptr);
+    CloseHandle(file);
+    text.resize(read);
+    return text;
+}
+
+void WriteText(const std::string& path, const std::string& text) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot write " + path);
+    DWORD written = 0;
+    WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
+int ListCount(HWND list) { return static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0)); }
+
+}  // namespace e2e

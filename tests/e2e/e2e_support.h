@@ -1,0 +1,52 @@
+// Drives a real kelvaro.exe from outside: a copy of it in a fresh folder with
+// its own settings file, started as its own process.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace e2e {
+
+// A folder under the temporary folder holding a copy of kelvaro.exe.
+class Installation {
+ public:
+    Installation();
+    ~Installation();
+    Installation(const Installation&) = delete;
+    Installation& operator=(const Installation&) = delete;
+
+    const std::string& Folder() const { return folder_; }
+    std::string operator/(const std::string& name) const { return folder_ + "\\" + name; }
+    std::string Exe() const { return *this / "kelvaro.exe"; }
+
+ private:
+    std::string folder_;
+};
+
+// A started kelvaro.exe; killed at the end of the test if still running.
+class Process {
+ public:
+    Process(const Installation& installation, const std::string& arguments = "");
+    ~Process();
+    Process(const Process&) = delete;
+    Process& operator=(const Process&) = delete;
+
+    // The visible main window, or null when none came within the time.
+    HWND MainWindow(DWORD timeoutMs = 15000);
+    // The control with the keyboard focus in the program.
+    HWND Focus() const;
+    // True when the process ended within the time; its exit code then.
+    bool WaitForExit(DWORD timeoutMs, DWORD* exitCode = nullptr);
+
+ private:
+    PROCESS_INFORMATION info_{};
+};
+
+std::string ReadText(const std::string& path);
+void WriteText(const std::string& path, const std::string& text);
+// Entries of a list box in another process (ANSI list messages are not
+// marshalled across processes, the wide ones are).
+int ListCount(HWND list);
+
+}  // namespace e2e

@@ -1,0 +1,240 @@
+// The main window as the user meets it: bounds, tool bar, list, settings file.
+#include "launcher/main_form.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+
+#include "dialogs/settings_dialog.h"
+#include "launcher/settings_file.h"
+#include "resources/texts.h"
+#include "tests/win/test_support.h"
+#include "ui/application.h"
+
+using launcher::TMainForm;
+
+namespace {
+
+class MainFormTest : public testing::Test {
+ protected:
+    void SetUp() override {
+        test::RemoveTree(test::SettingsPath());
+        app.ResetTermination();
+    }
+    void TearDown() override {
+        form.reset();
+        test::RemoveTree(test::SettingsPath());
+        app.ResetTermination();
+    }
+
+    void WriteSettings(const std::string& text) { test::WriteText(test::SettingsPath(), text); }
+    void WriteSettingsForFolder(const std::string& folder, const std::string& otherExt = "0") {
+        WriteSettings("[DIR]\r\nLoadFolder=" + folder + "\r\n[CHECKBOX]\r\nOtherExt=" + otherExt + "\r\n");
+    }
+
+    TMainForm& Create() {
+        form = std::make_unique<TMainForm>();
+        form->Create();
+        return *form;
+    }
+
+    std::vector<std::string> Entries() {
+        std::vector<std::string> entries;
+        for (int i = 0; i < form->HScrollListbox1().Count(); ++i) entries.push_back(form->HScrollListbox1().Text(i));
+        std::sort(entries.begin(), entries.end());
+        return entries;
+    }
+
+    // A folder with a.nsh, b.txt, a folder c.nsh, a hidden and a system script.
+    void FillScriptFolder() {
+        test::WriteText(folder / "a.nsh", "");
+        test::WriteText(folder / "b.txt", "");
+        CreateDirectoryA((folder / "c.nsh").c_str(), nullptr);
+        test::WriteText(folder / "h.nsh", "");
+        SetFileAttributesA((folder / "h.nsh").c_str(), FILE_ATTRIBUTE_HIDDEN);
+        test::WriteText(folder / "s.nsh", "");
+        SetFileAttributesA((folder / "s.nsh").c_str(), FILE_ATTRIBUTE_SYSTEM);
+    }
+
+    ui::Application& app = ui::Application::Instance();
+    test::TempFolder folder;
+    std::unique_ptr<TMainForm> form;
+};
+
+using Names = std::vector<std::string>;
+
+TEST_F(MainFormTest, FirstStartWithoutSettingsFile) {
+    TMainForm& main = Create();
+    ui::Bounds b = main.GetBounds();
+    EXPECT_EQ((std::vector<int>{b.left, b.top, b.width, b.height}), (std::vector<int>{0, 0, 180, 100}));
+    EXPECT_EQ(main.State().LoadDir, launcher::ExeFolder());
+    EXPECT_TRUE(main.State().ShowPrompt);
+    EXPECT_FALSE(main.State().CloseAfterRun);
+    EXPECT_EQ(main.State().ListExt, "nsh");
+    EXPECT_EQ(main.ToolBar1().Image(launcher::kToolBtnTop), launcher::kImageUnpinned);
+    EXPECT_FALSE(test::Exists(test::SettingsPath())) << "reading must not create the file";
+
+    char caption[32] = {};
+    GetWindowTextA(main.Handle(), caption, sizeof caption);
+    EXPECT_STREQ(caption, "kelvaro");
+
+    main.Close();
+    EXPECT_TRUE(app.Terminated());
+    EXPECT_EQ(test::ReadText(test::SettingsPath()), "[FORM]\r\nLeft=0\r\nTop=0\r\nWidth=180\r\nHeight=100\r\n");
+}
+
+TEST_F(MainFormTest, StoredBoundsAreRestoredAndStoredAgainAsDecimal) {
+    WriteSettings("[FORM]\r\nLeft=0x20\r\nTop=$28\r\nWidth= 300\r\nHeight=200\r\n");
+    TMainForm& main = Create();
+    ui::Bounds b = main.GetBounds();
+    EXPECT_EQ((std::vector<int>{b.left, b.top, b.width, b.height}), (std::vector<int>{32, 40, 300, 200}));
+
+    SetWindowPos(main.Handle(), nullptr, 50, 60, 250, 150, SWP_NOZORDER);
+    SendMessageA(main.Handle(), WM_CLOSE, 0, 0);  // the close box
+    EXPECT_TRUE(app.Terminated());
+    EXPECT_EQ(test::ReadText(test::SettingsPath()), "[FORM]\r\nLeft=50\r\nTop=60\r\nWidth=250\r\nHeight=150\r\n");
+}
+
+TEST_F(MainFormTest, UnreadableBoundsFallBackToTheCornerAndTheSizeLimits) {
+    WriteSettings("[FORM]\r\nLeft=abc\r\nTop=1x\r\nWidth=10\r\nHeight=-5\r\n");
+    TMainForm& main = Create();
+    ui::Bounds b = main.GetBounds();
+    EXPECT_EQ((std::vector<int>{b.left, b.top, b.width, b.height}), (std::vector<int>{0, 0, 180, 100}));
+}
+
+TEST_F(MainFormTest, SizeLimitsApplyToEveryChange) {
+    TMainForm& main = Create();
+    main.SetBounds({10, 10, 50, 40});
+    EXPECT_EQ(main.GetBounds().width, 180);
+    EXPECT_EQ(main.GetBounds().height, 100);
+    // A change that does not come through the form, as a drag would.
+    SetWindowPos(main.Handle(), nullptr, 0, 0, 120, 60, SWP_NOZORDER | SWP_NOMOVE);
+    EXPECT_EQ(main.GetBounds().width, 180);
+    EXPECT_EQ(main.GetBounds().height, 100);
+}
+
+TEST_F(MainFormTest, ListShowsMatchingFilesOfAnyAttributeButNeverFolders) {
+    FillScriptFolder();
+    WriteSettingsForFolder(folder.Path());
+    Create();
+    EXPECT_EQ(Entries(), (Names{"a.nsh", "h.nsh", "s.nsh"}));
+
+    WriteSettingsForFolder(folder.Path() + "\\", "1");
+    form->LoadSettings();
+    EXPECT_EQ(form->State().ListExt, "*");
+    EXPECT_EQ(Entries(), (Names{"a.nsh", "b.txt", "h.nsh", "s.nsh"}));
+    form->RefreshList(form->State().LoadDir);  // refilled, not doubled
+    EXPECT_EQ(Entries(), (Names{"a.nsh", "b.txt", "h.nsh", "s.nsh"}));
+}
+
+TEST_F(MainFormTest, JapaneseFolderWhoseLastByteIsABackslashValue) {
+    // 表 (0x95 0x5C) ends the folder name: the pattern still needs its own backslash.
+    std::string japanese = folder / "\x95\x5C";
+    ASSERT_TRUE(CreateDirectoryA(japanese.c_str(), nullptr));
+    test::WriteText(japanese + "\\\x83\x5C.nsh", "");  // ソ.nsh
+    WriteSettingsForFolder(japanese);
+    Create();
+    EXPECT_EQ(Entries(), (Names{"\x83\x5C.nsh"}));
+}
+
+TEST_F(MainFormTest, MissingFolderGivesAnEmptyListAndNoMessage) {
+    test::MessageBoxes boxes;
+    WriteSettingsForFolder(folder / "missing");
+    Create();
+    EXPECT_EQ(form->HScrollListbox1().Count(), 0);
+    EXPECT_TRUE(boxes.Shown().empty());
+}
+
+TEST_F(MainFormTest, RefusedWriteIsShownAndTheWindowStays) {
+    Create();
+    // A folder where the file should be: every write to it fails.
+    ASSERT_TRUE(CreateDirectoryA(test::SettingsPath().c_str(), nullptr));
+    test::MessageBoxes boxes;
+    SendMessageA(form->Handle(), WM_CLOSE, 0, 0);
+    ASSERT_EQ(boxes.Shown().size(), 1u);
+    EXPECT_EQ(boxes.Shown()[0].text, test::SettingsPath() + " に書き込めません.");
+    EXPECT_EQ(boxes.Shown()[0].caption, "kelvaro");
+    EXPECT_EQ(boxes.Shown()[0].type, static_cast<UINT>(MB_OK | MB_ICONSTOP));
+    EXPECT_FALSE(app.Terminated());
+}
+
+TEST_F(MainFormTest, EscClosesFromTheListAndFromTheWindow) {
+    Create().Show();
+    EXPECT_EQ(GetFocus(), form->HScrollListbox1().Handle()) << "the list has the focus at start";
+    PostMessageA(form->HScrollListbox1().Handle(), WM_KEYDOWN, VK_ESCAPE, 1);
+    test::Pump();
+    EXPECT_TRUE(app.Terminated());
+    EXPECT_NE(test::ReadText(test::SettingsPath()).find("[FORM]"), std::string::npos);
+
+    app.ResetTermination();
+    PostMessageA(form->Handle(), WM_CHAR, 27, 1);
+    test::Pump();
+    EXPECT_TRUE(app.Terminated());
+}
+
+TEST_F(MainFormTest, ToolBarAndListLayout) {
+    TMainForm& main = Create();
+    struct Expected {
+        int command;
+        int left;
+        const char* hint;
+    };
+    const Expected buttons[] = {
+        {launcher::kToolBtnOpen, 0, text::kHintOpen},     {launcher::kToolBtnSave, 23, text::kHintSave},
+        {launcher::kToolBtnExec, 54, text::kHintExec},    {launcher::kToolBtnTop, 85, text::kHintPin},
+        {launcher::kToolBtnSettings, 116, text::kHintSettings}, {launcher::kToolBtnAbout, 147, text::kHintAbout},
+    };
+    for (const Expected& button : buttons) {
+        RECT r = main.ToolBar1().ButtonRect(button.command);
+        EXPECT_EQ((std::vector<LONG>{r.left, r.top, r.right - r.left, r.bottom - r.top}),
+                  (std::vector<LONG>{button.left, 2, 23, 22}))
+            << button.command;
+        EXPECT_EQ(main.ToolBar1().Hint(button.command), button.hint);
+    }
+    EXPECT_EQ(SendMessageA(main.ToolBar1().Tooltips(), TTM_GETDELAYTIME, TTDT_INITIAL, 0), 500);
+    EXPECT_EQ(SendMessageA(main.ToolBar1().Tooltips(), TTM_GETDELAYTIME, TTDT_AUTOPOP, 0), 2500);
+
+    RECT client, bar, list;
+    GetClientRect(main.Handle(), &client);
+    GetWindowRect(main.ToolBar1().Handle(), &bar);
+    GetWindowRect(main.HScrollListbox1().Handle(), &list);
+    MapWindowPoints(nullptr, main.Handle(), reinterpret_cast<POINT*>(&list), 2);
+    EXPECT_EQ(bar.bottom - bar.top, 29);
+    EXPECT_EQ((std::vector<LONG>{list.left, list.top, list.right, list.bottom}),
+              (std::vector<LONG>{0, 29, client.right, client.bottom}));
+    EXPECT_EQ(SendMessageA(main.HScrollListbox1().Handle(), LB_GETITEMHEIGHT, 0, 0), 12);
+    LONG style = GetWindowLongA(main.HScrollListbox1().Handle(), GWL_STYLE);
+    EXPECT_EQ(style & (LBS_NOTIFY | LBS_SORT | LBS_MULTIPLESEL | LBS_EXTENDEDSEL), LBS_NOTIFY);
+    EXPECT_TRUE(GetWindowLongA(main.HScrollListbox1().Handle(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+}
+
+TEST_F(MainFormTest, TopSettingPinsAtStart) {
+    WriteSettings("[CHECKBOX]\r\nTop=1\r\n");
+    TMainForm& main = Create();
+    EXPECT_EQ(main.ToolBar1().Image(launcher::kToolBtnTop), launcher::kImagePinned);
+    EXPECT_TRUE(main.ToolBar1().Pressed(launcher::kToolBtnTop));
+    EXPECT_EQ(main.ToolBar1().Hint(launcher::kToolBtnTop), text::kHintUnpin);
+}
+
+TEST_F(MainFormTest, ClosingTheSettingsDialogRereadsTheFileWhateverItsAnswer) {
+    WriteSettingsForFolder(folder.Path());
+    FillScriptFolder();
+    TMainForm& main = Create();
+    dialogs::TSettings settings;
+    settings.Create(main.Handle());
+    main.SetDialogs(&settings, nullptr);
+    main.Show();
+    EXPECT_EQ(Entries().size(), 3u);
+
+    WriteSettingsForFolder(folder.Path(), "1");  // as if edited by hand meanwhile
+    // Esc reaches the dialog once its modal run has started.
+    PostMessageA(settings.Handle(), WM_KEYDOWN, VK_ESCAPE, 1);
+    SendMessageA(main.Handle(), WM_COMMAND, MAKEWPARAM(launcher::kToolBtnSettings, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(main.ToolBar1().Handle()));
+    EXPECT_FALSE(settings.Visible());
+    EXPECT_TRUE(IsWindowEnabled(main.Handle()));
+    EXPECT_EQ(Entries().size(), 4u);
+}
+
+}  // namespace

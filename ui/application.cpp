@@ -1,0 +1,128 @@
+#include "ui/application.h"
+
+#include <algorithm>
+#include <exception>
+
+#include "ui/error_text.h"
+#include "ui/form.h"
+
+namespace ui {
+
+Application& Application::Instance() {
+    static Application instance;
+    return instance;
+}
+
+void Application::AddForm(Form* form) { forms_.push_back(form); }
+
+void Application::RemoveForm(Form* form) { std::erase(forms_, form); }
+
+int Application::Run() {
+    if (Form* main = MainForm()) main->Show();
+    while (HandleOneMessage()) {
+    }
+    return 0;
+}
+
+void Application::Terminate() {
+    if (!terminated_) PostQuitMessage(0);  // wakes the loop; the flag ends it
+    terminated_ = true;
+}
+
+void Application::ResetTermination() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+    terminated_ = false;
+}
+
+bool Application::HandleOneMessage() {
+    MSG msg;
+    if (terminated_) return false;
+    if (GetMessageA(&msg, nullptr, 0, 0) <= 0) {
+        terminated_ = true;
+        return false;
+    }
+    Dispatch(msg);
+    return !terminated_;
+}
+
+bool Application::HandlePendingMessages() {
+    MSG msg;
+    while (!terminated_ && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) terminated_ = true;
+        else Dispatch(msg);
+    }
+    return !terminated_;
+}
+
+void Application::Dispatch(MSG& msg) {
+    if (msg.message == WM_CHAR && PreviewKey(msg)) return;
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+}
+
+// Key preview: a form that asks for it sees each typed character before the
+// focused control; a character it sets to 0 goes no further.
+bool Application::PreviewKey(MSG& msg) {
+    HWND root = GetAncestor(msg.hwnd, GA_ROOT);
+    auto form = std::find_if(forms_.begin(), forms_.end(),
+                             [root](Form* f) { return f->Handle() == root && f->KeyPreview(); });
+    if (form == forms_.end()) return false;
+    char key = static_cast<char>(msg.wParam);
+    Guard([&] { (*form)->PreviewKeyPress(key); });
+    if (key == 0) return true;
+    msg.wParam = static_cast<unsigned char>(key);
+    return false;
+}
+
+HWND Application::ActiveOwner() const {
+    HWND active = GetActiveWindow();
+    if (active) return active;
+    Form* main = MainForm();
+    return main ? main->Handle() : nullptr;
+}
+
+int Application::ShowMessageBox(std::string_view text, std::string_view caption, UINT type) {
+    HWND owner = ActiveOwner();
+    TaskWindowsDisabled disabled(owner);
+    int answer = messageBox_(owner, std::string(text).c_str(), std::string(caption).c_str(), type);
+    return answer;
+}
+
+void Application::ShowError(std::string_view message) {
+    ShowMessageBox(WithClosingPeriod(message), title_, MB_OK | MB_ICONSTOP);
+}
+
+void Application::ReportException() noexcept {
+    try {
+        try {
+            throw;
+        } catch (const std::exception& error) {
+            ShowError(error.what());
+        } catch (...) {
+            ShowError("Unknown error");
+        }
+    } catch (...) {
+        // The error box itself failed (out of memory): nothing is left to show it with.
+    }
+}
+
+TaskWindowsDisabled::TaskWindowsDisabled(HWND except) : except_(except) {
+    EnumThreadWindows(GetCurrentThreadId(), &DisableOne, reinterpret_cast<LPARAM>(this));
+}
+
+TaskWindowsDisabled::~TaskWindowsDisabled() {
+    for (HWND hwnd : disabled_) EnableWindow(hwnd, TRUE);
+}
+
+BOOL CALLBACK TaskWindowsDisabled::DisableOne(HWND hwnd, LPARAM self) {
+    auto* me = reinterpret_cast<TaskWindowsDisabled*>(self);
+    if (hwnd != me->except_ && IsWindowVisible(hwnd) && IsWindowEnabled(hwnd)) {
+        me->disabled_.push_back(hwnd);
+        EnableWindow(hwnd, FALSE);
+    }
+    return TRUE;
+}
+
+}  // namespace ui

@@ -1,0 +1,94 @@
+// The application object: its title, the forms it knows, the message loop with
+// key preview, and the error box that every caught failure ends in.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ui/error.h"
+
+namespace ui {
+
+class Form;
+
+class Application {
+ public:
+    // Shows a message box; tests put their own here to read and answer boxes.
+    using MessageBoxFunction = int(WINAPI*)(HWND owner, const char* text, const char* caption, UINT type);
+
+    static Application& Instance();
+
+    void SetTitle(std::string title) { title_ = std::move(title); }
+    const std::string& Title() const { return title_; }
+
+    // Forms register themselves; the first one becomes the main form.
+    void AddForm(Form* form);
+    void RemoveForm(Form* form);
+    Form* MainForm() const { return forms_.empty() ? nullptr : forms_.front(); }
+
+    // Shows the main form and pumps messages until the program is to end.
+    int Run();
+    // Ends the program once control is back in the message loop; asking
+    // again before then changes nothing.
+    void Terminate();
+    bool Terminated() const { return terminated_; }
+    // Lets a test go on pumping after a termination it has checked.
+    void ResetTermination();
+    // Waits for and handles one message; false once the program is to end.
+    bool HandleOneMessage();
+    // Handles every message already queued; false once the program is to end.
+    bool HandlePendingMessages();
+
+    // A message box modal to the whole program: every other window of the
+    // program is disabled while it shows.
+    int ShowMessageBox(std::string_view text, std::string_view caption, UINT type);
+    void SetMessageBoxFunction(MessageBoxFunction function) { messageBox_ = function; }
+
+    // The error box: caption the title, the message with its closing period,
+    // OK and the stop icon.
+    void ShowError(std::string_view message);
+    // Shows the exception being handled; call only inside a catch block.
+    void ReportException() noexcept;
+
+    // Runs an action outside any window procedure with the same guarantee:
+    // a failure is shown in the error box and the program goes on.
+    template <class Action>
+    void Guard(Action&& action) noexcept {
+        try {
+            action();
+        } catch (...) {
+            ReportException();
+        }
+    }
+
+ private:
+    Application() = default;
+    void Dispatch(MSG& msg);
+    bool PreviewKey(MSG& msg);
+    HWND ActiveOwner() const;
+
+    std::string title_;
+    std::vector<Form*> forms_;
+    MessageBoxFunction messageBox_ = &::MessageBoxA;
+    bool terminated_ = false;
+};
+
+// Disables every enabled window of this thread but `except`, and enables them
+// again when it goes out of scope: what a modal window needs.
+class TaskWindowsDisabled {
+ public:
+    explicit TaskWindowsDisabled(HWND except);
+    ~TaskWindowsDisabled();
+    TaskWindowsDisabled(const TaskWindowsDisabled&) = delete;
+    TaskWindowsDisabled& operator=(const TaskWindowsDisabled&) = delete;
+
+ private:
+    static BOOL CALLBACK DisableOne(HWND hwnd, LPARAM self);
+    HWND except_;
+    std::vector<HWND> disabled_;
+};
+
+}  // namespace ui

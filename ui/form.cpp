@@ -1,0 +1,162 @@
+#include "ui/form.h"
+
+#include <algorithm>
+
+#include "ui/application.h"
+
+namespace ui {
+namespace {
+
+constexpr char kFormClass[] = "KelvaroForm";
+constexpr int kModalCancel = IDCANCEL;
+
+}  // namespace
+
+Form::~Form() { Application::Instance().RemoveForm(this); }
+
+void Form::RegisterFormClass() {
+    static bool registered = false;
+    if (registered) return;
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = &Window::Trampoline;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = kFormClass;
+    if (!RegisterClassA(&wc)) throw Error("RegisterClass failed");
+    registered = true;
+}
+
+void Form::CreateForm(const Style& style) {
+    RegisterFormClass();
+    font_ = style.font;
+    keyPreview_ = style.keyPreview;
+    const Bounds& b = style.bounds;
+    RECT rect{b.left, b.top, b.left + b.width, b.top + b.height};
+    CreateOwnWindow(kFormClass, style.caption, style.style, style.exStyle, rect, style.owner);
+    Application::Instance().AddForm(this);
+    if (font_) SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    CreateControls();
+    Application::Instance().Guard([this] { FormCreate(); });
+}
+
+HWND Form::CreateControl(const char* className, const char* text, DWORD style, DWORD exStyle, const RECT& bounds,
+                         int id, HWND parent) {
+    HWND control = CreateWindowExA(exStyle, className, text, style | WS_CHILD, bounds.left, bounds.top,
+                                   bounds.right - bounds.left, bounds.bottom - bounds.top,
+                                   parent ? parent : Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                   GetModuleHandleA(nullptr), nullptr);
+    if (!control) throw Error("CreateWindowEx failed");
+    if (font_) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    return control;
+}
+
+void Form::Show() {
+    ShowWindow(Handle(), SW_SHOWNORMAL);
+    if (!shown_) {
+        shown_ = true;
+        Application::Instance().Guard([this] { FormShow(); });
+    }
+}
+
+void Form::Hide() { ShowWindow(Handle(), SW_HIDE); }
+
+int Form::ShowModal() {
+    Application& app = Application::Instance();
+    HWND previous = GetActiveWindow();
+    modalResult_ = 0;
+    modal_ = true;
+    {
+        TaskWindowsDisabled disabled(Handle());
+        Show();
+        while (modalResult_ == 0 && app.HandleOneMessage()) {
+        }
+    }
+    // Others are enabled again before hiding, so activation returns to them.
+    Hide();
+    modal_ = false;
+    if (previous) SetActiveWindow(previous);
+    return modalResult_ != 0 ? modalResult_ : kModalCancel;
+}
+
+void Form::Close() {
+    FormClose();
+    if (Application::Instance().MainForm() == this) Application::Instance().Terminate();
+    else if (modal_) EndModal(kModalCancel);
+    else Hide();
+}
+
+Bounds Form::GetBounds() const {
+    RECT r;
+    GetWindowRect(Handle(), &r);
+    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+void Form::SetBounds(Bounds b) {
+    b.width = std::max(b.width, minWidth_);
+    b.height = std::max(b.height, minHeight_);
+    SetWindowPos(Handle(), nullptr, b.left, b.top, b.width, b.height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::SetMinSize(int width, int height) {
+    minWidth_ = width;
+    minHeight_ = height;
+    SetBounds(GetBounds());
+}
+
+void Form::SetClientSize(int width, int height) {
+    RECT frame{0, 0, width, height};
+    AdjustWindowRectEx(&frame, GetWindowLongA(Handle(), GWL_STYLE), FALSE, GetWindowLongA(Handle(), GWL_EXSTYLE));
+    Bounds b = GetBounds();
+    SetBounds({b.left, b.top, frame.right - frame.left, frame.bottom - frame.top});
+}
+
+// Like a dialog, the form gives the focus back to the control that had it when
+// the form was last deactivated, or at first to the first control in tab order.
+void Form::RememberFocus() {
+    HWND focus = GetFocus();
+    if (focus && IsChild(Handle(), focus)) lastFocus_ = focus;
+}
+
+void Form::RestoreFocus() {
+    HWND target = lastFocus_ && IsWindow(lastFocus_) ? lastFocus_ : GetNextDlgTabItem(Handle(), nullptr, FALSE);
+    if (target) SetFocus(target);
+}
+
+void Form::ApplyMinSize(MINMAXINFO& info) const {
+    info.ptMinTrackSize.x = std::max<LONG>(info.ptMinTrackSize.x, minWidth_);
+    info.ptMinTrackSize.y = std::max<LONG>(info.ptMinTrackSize.y, minHeight_);
+}
+
+LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CLOSE:
+        Close();
+        return 0;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE) RememberFocus();
+        else RestoreFocus();
+        return 0;
+    case WM_SETFOCUS:
+        RestoreFocus();
+        return 0;
+    case WM_GETMINMAXINFO:
+        ApplyMinSize(*reinterpret_cast<MINMAXINFO*>(lParam));
+        return 0;
+    case WM_SIZE:
+        ClientResized(LOWORD(lParam), HIWORD(lParam));
+        return 0;
+    case WM_COMMAND:
+        if (lParam) ControlCommand(LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    case WM_NOTIFY: {
+        bool handled = false;
+        LRESULT result = ControlNotify(*reinterpret_cast<NMHDR*>(lParam), handled);
+        return handled ? result : CallDefault(message, wParam, lParam);
+    }
+    default:
+        return CallDefault(message, wParam, lParam);
+    }
+}
+
+}  // namespace ui

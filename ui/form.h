@@ -1,0 +1,101 @@
+// A top-level window of the program: bounds with size limits, key preview,
+// the close request and modal showing. Subclasses add controls and handlers.
+#pragma once
+
+#include <windows.h>
+
+#include "ui/window.h"
+
+namespace ui {
+
+struct Bounds {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+class Form : public Window {
+ public:
+    ~Form() override;
+
+    // How the form's window is made; given to CreateForm.
+    struct Style {
+        const char* caption;
+        Bounds bounds;
+        DWORD style;
+        DWORD exStyle;
+        HFONT font;  // given to every control the form creates
+        bool keyPreview;
+        HWND owner = nullptr;
+    };
+
+    void Show();
+    void Hide();
+    bool Visible() const { return IsWindowVisible(Handle()) != FALSE; }
+
+    // Shows the form modally: every other window of the program is disabled
+    // until a close request ends the run. Returns the modal result.
+    int ShowModal();
+    bool Modal() const { return modal_; }
+
+    // The close request: runs FormClose each time; then the main form ends the
+    // program, a modal form ends its run, any other form hides. A failure in
+    // FormClose stops the close.
+    void Close();
+
+    Bounds GetBounds() const;
+    // Sets the outer bounds; the size limits apply first.
+    void SetBounds(Bounds bounds);
+    void SetMinSize(int width, int height);
+    // Sets the outer size so that the client area gets this size.
+    void SetClientSize(int width, int height);
+
+    bool KeyPreview() const { return keyPreview_; }
+    // The form's look at a typed character; set it to 0 to consume it.
+    void PreviewKeyPress(char& key) { FormKeyPress(key); }
+
+    HFONT FontHandle() const { return font_; }
+
+ protected:
+    Form() = default;
+
+    // Creates the window (hidden), then the controls, then runs FormCreate.
+    void CreateForm(const Style& style);
+    // Creates a standard control of the form with the form's font.
+    HWND CreateControl(const char* className, const char* text, DWORD style, DWORD exStyle, const RECT& bounds,
+                       int id, HWND parent = nullptr);
+
+    virtual void CreateControls() {}
+    virtual void FormCreate() {}
+    virtual void FormShow() {}
+    virtual void FormClose() {}
+    virtual void FormKeyPress(char& /*key*/) {}
+    // A control's WM_COMMAND notification.
+    virtual void ControlCommand(int /*id*/, int /*code*/) {}
+    // A control's WM_NOTIFY; `handled` stays false to get the default handling.
+    virtual LRESULT ControlNotify(NMHDR& /*header*/, bool& /*handled*/) { return 0; }
+    virtual void ClientResized(int /*width*/, int /*height*/) {}
+
+    // Ends a modal run with this result.
+    void EndModal(int result) { modalResult_ = result; }
+
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+    static void RegisterFormClass();
+    void ApplyMinSize(MINMAXINFO& info) const;
+    void RememberFocus();
+    void RestoreFocus();
+
+    HFONT font_ = nullptr;
+    HWND lastFocus_ = nullptr;
+    bool keyPreview_ = false;
+    bool shown_ = false;
+    bool modal_ = false;
+    int modalResult_ = 0;
+    int minWidth_ = 0;
+    int minHeight_ = 0;
+};
+
+}  // namespace ui

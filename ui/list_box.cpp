@@ -1,0 +1,33 @@
+#include "ui/list_box.h"
+
+namespace ui {
+
+std::string ListBox::Text(int index) const {
+    LRESULT length = SendMessageA(Handle(), LB_GETTEXTLEN, index, 0);
+    if (length == LB_ERR) return {};
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    LRESULT copied = SendMessageA(Handle(), LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(copied == LB_ERR ? 0 : static_cast<std::size_t>(copied));
+    return text;
+}
+
+ListBox::UpdateScope::UpdateScope(ListBox& list) : handle_(list.Handle()) {
+    SendMessageA(handle_, WM_SETREDRAW, FALSE, 0);
+}
+
+ListBox::UpdateScope::~UpdateScope() {
+    SendMessageA(handle_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(handle_, nullptr, TRUE);
+}
+
+LRESULT ListBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_CHAR && OnKeyPress) {
+        char key = static_cast<char>(wParam);
+        OnKeyPress(key);
+        if (key == 0) return 0;
+        wParam = static_cast<unsigned char>(key);
+    }
+    return CallDefault(message, wParam, lParam);
+}
+
+}  // namespace ui

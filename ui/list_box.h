@@ -1,0 +1,51 @@
+// A thin list box over the standard "LISTBOX" control: single selection,
+// unsorted text entries. Subclassed so that typed characters reach `OnKeyPress`
+// and so that derived controls can take part in its messages.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "ui/window.h"
+
+namespace ui {
+
+class ListBox : public Window {
+ public:
+    static constexpr DWORD kStyle =
+        WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT;
+
+    // Takes over a list box created by the form.
+    void Attach(HWND control) { Subclass(control); }
+
+    void Clear() { SendMessageA(Handle(), LB_RESETCONTENT, 0, 0); }
+    // The list's answer: the new index, or LB_ERR / LB_ERRSPACE.
+    LRESULT Add(const char* text) { return SendMessageA(Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text)); }
+    int Count() const { return static_cast<int>(SendMessageA(Handle(), LB_GETCOUNT, 0, 0)); }
+    bool Selected(int index) const { return SendMessageA(Handle(), LB_GETSEL, index, 0) > 0; }
+    void Select(int index) { SendMessageA(Handle(), LB_SETCURSEL, index, 0); }
+    std::string Text(int index) const;
+    void SetItemHeight(int height) { SendMessageA(Handle(), LB_SETITEMHEIGHT, 0, height); }
+
+    // Keeps the list from repainting while it is refilled.
+    class UpdateScope {
+     public:
+        explicit UpdateScope(ListBox& list);
+        ~UpdateScope();
+        UpdateScope(const UpdateScope&) = delete;
+        UpdateScope& operator=(const UpdateScope&) = delete;
+
+     private:
+        HWND handle_;
+    };
+
+    // A character typed while the list has the focus; set it to 0 to consume it.
+    std::function<void(char& key)> OnKeyPress;
+
+ protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+};
+
+}  // namespace ui

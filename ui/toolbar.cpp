@@ -1,0 +1,100 @@
+#include "ui/toolbar.h"
+
+#include <algorithm>
+
+#include "ui/error.h"
+
+namespace ui {
+
+void ToolBar::Create(HWND parent, int id, HIMAGELIST images, SIZE buttonSize) {
+    // No CCS_NODIVIDER: the divider is the etched line along the top edge.
+    const DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TBSTYLE_TOOLTIPS | TBSTYLE_WRAPABLE |
+                        CCS_NOPARENTALIGN | CCS_NORESIZE;
+    handle_ = CreateWindowExA(0, TOOLBARCLASSNAMEA, nullptr, style, 0, 0, 0, 0, parent,
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
+    if (!handle_) throw Error("CreateWindowEx failed");
+    SendMessageA(handle_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    int imageWidth = 0, imageHeight = 0;
+    ImageList_GetIconSize(images, &imageWidth, &imageHeight);
+    SendMessageA(handle_, TB_SETBITMAPSIZE, 0, MAKELPARAM(imageWidth, imageHeight));
+    SendMessageA(handle_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
+    SendMessageA(handle_, TB_SETBUTTONSIZE, 0, MAKELPARAM(buttonSize.cx, buttonSize.cy));
+}
+
+HWND ToolBar::Tooltips() const { return reinterpret_cast<HWND>(SendMessageA(handle_, TB_GETTOOLTIPS, 0, 0)); }
+
+void ToolBar::AddButton(int command, int image) {
+    TBBUTTON button{};
+    button.iBitmap = image;
+    button.idCommand = command;
+    button.fsState = TBSTATE_ENABLED;
+    button.fsStyle = BTNS_BUTTON;
+    button.iString = -1;
+    SendMessageA(handle_, TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&button));
+    hints_.push_back({command, {}});
+}
+
+void ToolBar::AddSeparator(int width) {
+    TBBUTTON separator{};
+    separator.iBitmap = width;
+    separator.fsStyle = BTNS_SEP;
+    SendMessageA(handle_, TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&separator));
+}
+
+int ToolBar::Image(int command) const {
+    TBBUTTONINFOA info{};
+    info.cbSize = sizeof info;
+    info.dwMask = TBIF_IMAGE;
+    SendMessageA(handle_, TB_GETBUTTONINFOA, command, reinterpret_cast<LPARAM>(&info));
+    return info.iImage;
+}
+
+void ToolBar::SetImage(int command, int image) { SendMessageA(handle_, TB_CHANGEBITMAP, command, image); }
+
+bool ToolBar::Pressed(int command) const { return SendMessageA(handle_, TB_ISBUTTONPRESSED, command, 0) != 0; }
+
+void ToolBar::SetPressed(int command, bool pressed) {
+    SendMessageA(handle_, TB_PRESSBUTTON, command, MAKELPARAM(pressed ? TRUE : FALSE, 0));
+}
+
+RECT ToolBar::ButtonRect(int command) const {
+    RECT rect{};
+    SendMessageA(handle_, TB_GETRECT, command, reinterpret_cast<LPARAM>(&rect));
+    return rect;
+}
+
+ToolBar::ButtonHint& ToolBar::FindHint(int command) {
+    auto hint = std::find_if(hints_.begin(), hints_.end(), [command](const ButtonHint& h) { return h.command == command; });
+    if (hint == hints_.end()) throw Error("No such tool button");
+    return *hint;
+}
+
+const ToolBar::ButtonHint& ToolBar::FindHint(int command) const { return const_cast<ToolBar*>(this)->FindHint(command); }
+
+void ToolBar::SetHint(int command, std::string hint) { FindHint(command).text = std::move(hint); }
+
+const std::string& ToolBar::Hint(int command) const { return FindHint(command).text; }
+
+void ToolBar::SetTipDelays(int initialMs, int shownMs) {
+    HWND tips = Tooltips();
+    SendMessageA(tips, TTM_SETDELAYTIME, TTDT_INITIAL, MAKELPARAM(initialMs, 0));
+    SendMessageA(tips, TTM_SETDELAYTIME, TTDT_AUTOPOP, MAKELPARAM(shownMs, 0));
+}
+
+bool ToolBar::HandleNotify(NMHDR& header) {
+    if (header.code != TTN_GETDISPINFOA && header.code != TTN_GETDISPINFOW) return false;
+    auto hint = std::find_if(hints_.begin(), hints_.end(),
+                             [&](const ButtonHint& h) { return static_cast<UINT_PTR>(h.command) == header.idFrom; });
+    if (hint == hints_.end()) return false;
+    if (header.code == TTN_GETDISPINFOA) {
+        reinterpret_cast<NMTTDISPINFOA&>(header).lpszText = const_cast<char*>(hint->text.c_str());
+        return true;
+    }
+    int length = MultiByteToWideChar(CP_ACP, 0, hint->text.c_str(), -1, nullptr, 0);
+    wideHint_.assign(static_cast<std::size_t>(std::max(length, 1)), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, hint->text.c_str(), -1, wideHint_.data(), length);
+    reinterpret_cast<NMTTDISPINFOW&>(header).lpszText = wideHint_.data();
+    return true;
+}
+
+}  // namespace ui

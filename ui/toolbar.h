@@ -1,0 +1,49 @@
+// A thin tool bar over comctl32's "ToolbarWindow32": raised (not flat) image
+// buttons with tooltips whose hint text is asked for at every showing.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+namespace ui {
+
+class ToolBar {
+ public:
+    // A bar that the parent places itself, with an etched line along its top.
+    void Create(HWND parent, int id, HIMAGELIST images, SIZE buttonSize);
+    HWND Handle() const { return handle_; }
+    HWND Tooltips() const;
+
+    void AddButton(int command, int image);
+    void AddSeparator(int width);
+
+    int Image(int command) const;
+    void SetImage(int command, int image);
+    bool Pressed(int command) const;
+    void SetPressed(int command, bool pressed);
+    RECT ButtonRect(int command) const;
+
+    void SetHint(int command, std::string hint);
+    const std::string& Hint(int command) const;
+    void SetTipDelays(int initialMs, int shownMs);
+
+    // Answers the tooltip's request for a hint; false for other notifications.
+    bool HandleNotify(NMHDR& header);
+
+ private:
+    struct ButtonHint {
+        int command;
+        std::string text;
+    };
+    ButtonHint& FindHint(int command);
+    const ButtonHint& FindHint(int command) const;
+
+    HWND handle_ = nullptr;
+    std::vector<ButtonHint> hints_;
+    std::wstring wideHint_;  // lives until the tooltip has copied it
+};
+
+}  // namespace ui
