@@ -10,6 +10,9 @@ set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 add_subdirectory(${GTEST_SOURCE_DIR} googletest EXCLUDE_FROM_ALL)
 
 add_executable(kelvaro_native_tests
+  tests/native/command_line_test.cpp
+  tests/native/commands_test.cpp
+  tests/native/long_path_test.cpp
   tests/native/path_text_test.cpp
   tests/native/ini_values_test.cpp
   tests/native/error_text_test.cpp

@@ -5,26 +5,30 @@ set(KELVARO_STATIC_LINK -static -static-libgcc -static-libstdc++)
 
 add_library(kelvaro_ui STATIC
   ui/application.cpp
+  ui/file_dialog.cpp
   ui/form.cpp
   ui/list_box.cpp
   ui/picture_bitmaps.cpp
   ui/toolbar.cpp
   ui/window.cpp)
-target_link_libraries(kelvaro_ui PUBLIC kelvaro_core comctl32 gdi32 user32)
+target_link_libraries(kelvaro_ui PUBLIC kelvaro_core comctl32 comdlg32 gdi32 user32)
 target_compile_definitions(kelvaro_ui PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX STRICT _WIN32_WINNT=0x0501 _WIN32_IE=0x0600)
 
 add_library(kelvaro_app STATIC
+  controls/hscroll_listbox.cpp
   dialogs/about_box.cpp
   dialogs/settings_dialog.cpp
   launcher/main_form.cpp
   launcher/main_form_settings.cpp
+  launcher/files.cpp
   launcher/pin.cpp
   launcher/run_actions.cpp
+  launcher/save_action.cpp
   launcher/script_list.cpp
   launcher/settings_file.cpp)
 target_link_libraries(kelvaro_app PUBLIC kelvaro_ui shell32 comdlg32 ole32)
 
-add_executable(kelvaro WIN32 app/main.cpp)
+add_executable(kelvaro WIN32 app/main.cpp app/terminate.cpp)
 target_link_libraries(kelvaro PRIVATE kelvaro_app)
 target_link_options(kelvaro PRIVATE ${KELVARO_STATIC_LINK} -s -Wl,--gc-sections)
 
@@ -36,7 +40,9 @@ add_subdirectory(${GTEST_SOURCE_DIR} googletest EXCLUDE_FROM_ALL)
 
 add_executable(kelvaro_win_tests
   tests/win/test_main.cpp
+  tests/win/hscroll_listbox_test.cpp
   tests/win/main_form_test.cpp
+  tests/win/run_actions_test.cpp
   tests/win/test_support.cpp)
 target_link_libraries(kelvaro_win_tests PRIVATE kelvaro_app gtest)
 target_link_options(kelvaro_win_tests PRIVATE ${KELVARO_STATIC_LINK})

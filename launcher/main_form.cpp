@@ -31,7 +31,10 @@ constexpr char kEnter = 13;
 
 }  // namespace
 
-TMainForm::TMainForm() : font_(text::kFontFace, lay::kFontHeight, SHIFTJIS_CHARSET) {}
+TMainForm::TMainForm()
+    : OpenDialog1(ui::FileDialog::Kind::Open, text::kFilterOpen),
+      SaveDialog1(ui::FileDialog::Kind::Save, text::kFilterSave),
+      font_(text::kFontFace, lay::kFontHeight, SHIFTJIS_CHARSET) {}
 
 TMainForm::~TMainForm() {
     if (images_) ImageList_Destroy(images_);
@@ -80,6 +83,8 @@ void TMainForm::CreateToolBar() {
 
 void TMainForm::CreateList() {
     list_.Attach(CreateControl("LISTBOX", nullptr, ui::ListBox::kStyle, WS_EX_CLIENTEDGE, {}, kHScrollListbox1));
+    // The font reaches the list once it is attached, so that it measures in it.
+    SendMessageA(list_.Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), FALSE);
     list_.SetItemHeight(lay::kListItemHeight);
     list_.OnKeyPress = [this](char& key) { HScrollListbox1KeyPress(key); };
 }

@@ -6,10 +6,11 @@
 
 #include <string>
 
+#include "controls/hscroll_listbox.h"
 #include "launcher/launcher_state.h"
+#include "ui/file_dialog.h"
 #include "ui/font.h"
 #include "ui/form.h"
-#include "ui/list_box.h"
 #include "ui/toolbar.h"
 
 namespace launcher {
@@ -32,6 +33,9 @@ inline constexpr int kImagePinned = 6;
 
 class TMainForm : public ui::Form {
  public:
+    // Starts a program as ShellExecuteA does; tests put a recorder here.
+    using ShellExecuteFunction = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
+
     TMainForm();
     ~TMainForm() override;
 
@@ -41,7 +45,7 @@ class TMainForm : public ui::Form {
     void SetDialogs(ui::Form* settings, ui::Form* aboutBox);
 
     const LauncherState& State() const { return state_; }
-    ui::ListBox& HScrollListbox1() { return list_; }
+    controls::THScrollListbox& HScrollListbox1() { return list_; }
     ui::ToolBar& ToolBar1() { return toolBar_; }
 
     // Settings file operations.
@@ -53,6 +57,14 @@ class TMainForm : public ui::Form {
     void RefreshList(const std::string& folder);
     // Makes the window topmost and gives the pin button its pressed look.
     void Pin();
+    // Starts the network shell on a script, visible or not as ShowPrompt says.
+    void RunScript(const std::string& path);
+    void SetShellExecute(ShellExecuteFunction function) { shellExecute_ = function; }
+    // The command line whose arguments the first showing runs (the process's own by default).
+    void SetCommandLine(std::string commandLine) { commandLine_ = std::move(commandLine); }
+
+    ui::FileDialog OpenDialog1;
+    ui::FileDialog SaveDialog1;
 
  protected:
     void CreateControls() override;
@@ -86,7 +98,9 @@ class TMainForm : public ui::Form {
     HICON iconSmall_ = nullptr;
     HIMAGELIST images_ = nullptr;
     ui::ToolBar toolBar_;
-    ui::ListBox list_;
+    controls::THScrollListbox list_;
+    ShellExecuteFunction shellExecute_ = &ShellExecuteA;
+    std::string commandLine_ = GetCommandLineA();
     ui::Form* settings_ = nullptr;
     ui::Form* aboutBox_ = nullptr;
     LauncherState state_;

@@ -17,6 +17,8 @@ void TMainForm::LoadSettings() {
         IniFile ini(SettingsFilePath());
         // Each value takes effect as soon as it is read, in this order.
         state_.LoadDir = ini.ReadString("DIR", "LoadFolder", ExeFolder().c_str());
+        OpenDialog1.SetInitialDir(state_.LoadDir);
+        SaveDialog1.SetInitialDir(state_.LoadDir);
         state_.ShowPrompt = SwitchOn(ini, "Dos", "1");
         state_.CloseAfterRun = SwitchOn(ini, "Close", "0");
         state_.ListExt = SwitchOn(ini, "OtherExt", "0") ? "*" : "nsh";

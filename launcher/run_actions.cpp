@@ -1,17 +1,81 @@
 // The actions that hand a script to the network shell.
+#include <vector>
 
+#include "launcher/command_line.h"
+#include "launcher/commands.h"
+#include "launcher/files.h"
+#include "launcher/long_path.h"
 #include "launcher/main_form.h"
+#include "ui/path_text.h"
 
 namespace launcher {
+namespace {
 
-void TMainForm::ToolBtnOpenClick() {}
+// Releases a drop handle on every path out of the handler.
+class DropHandle {
+ public:
+    explicit DropHandle(HDROP drop) : drop_(drop) {}
+    ~DropHandle() { DragFinish(drop_); }
+    DropHandle(const DropHandle&) = delete;
+    DropHandle& operator=(const DropHandle&) = delete;
 
-void TMainForm::ToolBtnSaveClick() {}
+    // The first dropped name, whole however long it is: a name cut to fit a
+    // fixed buffer could name another file.
+    std::string FirstName() const {
+        UINT length = DragQueryFileA(drop_, 0, nullptr, 0);
+        std::vector<char> name(length + 1, '\0');
+        DragQueryFileA(drop_, 0, name.data(), length + 1);
+        return name.data();
+    }
 
-void TMainForm::ToolBtnExecClick() {}
+ private:
+    HDROP drop_;
+};
 
-void TMainForm::FormShow() {}
+}  // namespace
 
-void TMainForm::WMDropFiles(HDROP drop) { DragFinish(drop); }
+void TMainForm::RunScript(const std::string& path) {
+    // Not awaited and not examined: netsh reports to the console itself.
+    shellExecute_(Handle(), nullptr, kCommandInterpreter, RunScriptParameters(path).c_str(), nullptr,
+                  state_.ShowPrompt ? SW_SHOWNORMAL : SW_HIDE);
+}
+
+void TMainForm::ToolBtnExecClick() {
+    const int count = HScrollListbox1().Count();
+    for (int i = count - 1; i >= 0; --i)
+        if (HScrollListbox1().Selected(i))
+            RunScript(path_text::IncludeTrailingBackslash(state_.LoadDir) + HScrollListbox1().Text(i));
+    // One close request after the walk, not one per entry: the same outcome,
+    // without storing the bounds once per entry, and a refused store can no
+    // longer stop the walk before the selected entry has run.
+    if (state_.CloseAfterRun && count > 0) Close();
+}
+
+void TMainForm::ToolBtnOpenClick() {
+    if (!OpenDialog1.Execute(Handle())) return;
+    RunScript(OpenDialog1.FileName());
+    if (state_.CloseAfterRun) Close();
+}
+
+void TMainForm::WMDropFiles(HDROP drop) {
+    {
+        DropHandle dropped(drop);
+        std::string name = dropped.FirstName();
+        if (FileExists(name)) RunScript(name);
+    }
+    if (state_.CloseAfterRun) Close();
+}
+
+void TMainForm::FormShow() {
+    const std::vector<std::string> arguments = SplitCommandLine(commandLine_);
+    if (arguments.empty()) return;
+    for (const std::string& argument : arguments) {
+        std::string path = ExpandLongPath(argument, &FindLongName);
+        if (FileExists(path)) RunScript(path);
+    }
+    // Every argument is run before the one close request, so a refused store
+    // of the bounds cannot leave later scripts unrun.
+    Close();
+}
 
 }  // namespace launcher

@@ -18,6 +18,10 @@ inline constexpr char kHintAbout[] = "バージョン情報";
 inline constexpr char kFilterOpen[] = "全てのファイル|*.*";
 inline constexpr char kFilterSave[] = "nshファイル|*.nsh|全てのファイル|*.*";
 
+// Saving the current configuration.
+inline constexpr char kOverwriteQuestion[] = "上書きしますがよろしいですか？";
+inline constexpr char kSaveCaption[] = "設定ファイルの保存";
+
 // Failures.
 inline constexpr char kCannotWriteFormat[] = "%s に書き込めません";
 inline constexpr char kCannotInsertLine[] = "行を挿入できません";

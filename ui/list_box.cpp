@@ -11,13 +11,15 @@ std::string ListBox::Text(int index) const {
     return text;
 }
 
-ListBox::UpdateScope::UpdateScope(ListBox& list) : handle_(list.Handle()) {
-    SendMessageA(handle_, WM_SETREDRAW, FALSE, 0);
+ListBox::UpdateScope::UpdateScope(ListBox& list) : list_(list) {
+    SendMessageA(list_.Handle(), WM_SETREDRAW, FALSE, 0);
+    list_.UpdateStarting();
 }
 
 ListBox::UpdateScope::~UpdateScope() {
-    SendMessageA(handle_, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(handle_, nullptr, TRUE);
+    list_.UpdateEnded();
+    SendMessageA(list_.Handle(), WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list_.Handle(), nullptr, TRUE);
 }
 
 LRESULT ListBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -38,7 +38,7 @@ class ListBox : public Window {
         UpdateScope& operator=(const UpdateScope&) = delete;
 
      private:
-        HWND handle_;
+        ListBox& list_;
     };
 
     // A character typed while the list has the focus; set it to 0 to consume it.
@@ -46,6 +46,9 @@ class ListBox : public Window {
 
  protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // A batch of changes begins or ends; derived lists may hold resources meanwhile.
+    virtual void UpdateStarting() {}
+    virtual void UpdateEnded() {}
 };
 
 }  // namespace ui

@@ -54,6 +54,15 @@ std::string IncludeTrailingBackslash(std::string_view text) {
     return result;
 }
 
+std::string ReplaceChar(std::string_view text, char from, char to) {
+    std::string result(text);
+    for (std::size_t i = 0; i < result.size(); ++i) {
+        if (IsLeadByte(static_cast<unsigned char>(result[i])) && i + 1 < result.size()) ++i;
+        else if (result[i] == from) result[i] = to;
+    }
+    return result;
+}
+
 std::string_view FolderPart(std::string_view path) {
     std::size_t end = 0;
     for (std::size_t i = 0; i < path.size();) {

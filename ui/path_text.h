@@ -22,6 +22,10 @@ bool EndsWithChar(std::string_view text, char c);
 // Appends a backslash unless the text already ends with one.
 std::string IncludeTrailingBackslash(std::string_view text);
 
+// Every single-byte character `from` replaced by `to`; a second byte of the
+// same value is left alone.
+std::string ReplaceChar(std::string_view text, char from, char to);
+
 // Everything up to and including the last backslash or colon ("" if none).
 std::string_view FolderPart(std::string_view path);
 // What follows the folder part.

@@ -46,3 +46,8 @@ TEST(PathText, LeadBytesFollowTheCodePageInUse) {
     UseShiftJis();
     EXPECT_EQ(IncludeTrailingBackslash("C:\\" + kHyo), "C:\\" + kHyo + "\\");
 }
+
+TEST(PathText, ReplaceCharLeavesSecondBytesAlone) {
+    // ポ is 0x83 0x7C: its second byte has the value of "|".
+    EXPECT_EQ(ReplaceChar("a|\x83\x7C|b", '|', '\0'), std::string("a\0\x83\x7C\0b", 6));
+}

@@ -1,5 +1,8 @@
 #include "tests/win/test_support.h"
 
+#include <commdlg.h>
+#include <dlgs.h>
+
 #include <stdexcept>
 
 #include "launcher/settings_file.h"
@@ -79,6 +82,79 @@ MessageBoxes::~MessageBoxes() {
 int WINAPI MessageBoxes::Show(HWND, const char* text, const char* caption, UINT type) {
     current_->shown_.push_back({text, caption, type});
     return current_->answer_;
+}
+
+DialogDriver* DialogDriver::current_ = nullptr;
+
+DialogDriver::DialogDriver(Action action, void* context) : action_(action), context_(context) {
+    current_ = this;
+    timer_ = SetTimer(nullptr, 0, 50, &Tick);
+}
+
+DialogDriver::~DialogDriver() {
+    KillTimer(nullptr, timer_);
+    current_ = nullptr;
+}
+
+namespace {
+
+BOOL CALLBACK FindDialog(HWND hwnd, LPARAM found) {
+    char className[16] = {};
+    GetClassNameA(hwnd, className, sizeof className);
+    if (std::string(className) == "#32770" && IsWindowVisible(hwnd)) {
+        *reinterpret_cast<HWND*>(found) = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+void CALLBACK DialogDriver::Tick(HWND, UINT, UINT_PTR, DWORD) {
+    DialogDriver* self = current_;
+    if (!self || self->acted_) return;
+    HWND dialog = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), &FindDialog, reinterpret_cast<LPARAM>(&dialog));
+    if (!dialog) return;
+    self->acted_ = true;
+    self->action_(dialog, self->context_);
+}
+
+std::string FileNameField(HWND dialog) {
+    char text[1024] = {};
+    HWND field = GetDlgItem(dialog, cmb13);
+    if (!field) field = GetDlgItem(dialog, edt1);
+    GetWindowTextA(field, text, sizeof text);
+    return text;
+}
+
+void SetFileNameField(HWND dialog, const std::string& text) {
+    HWND field = GetDlgItem(dialog, cmb13);
+    if (!field) field = GetDlgItem(dialog, edt1);
+    SetWindowTextA(field, text.c_str());
+}
+
+void PressButton(HWND dialog, int id) {
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+ShellCalls* ShellCalls::current_ = nullptr;
+
+ShellCalls::ShellCalls() { current_ = this; }
+
+ShellCalls::~ShellCalls() { current_ = nullptr; }
+
+HINSTANCE WINAPI ShellCalls::Execute(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters, LPCSTR directory,
+                                     INT show) {
+    current_->calls_.push_back({owner, verb != nullptr, file ? file : "", parameters ? parameters : "",
+                                directory != nullptr, show});
+    return reinterpret_cast<HINSTANCE>(33);
+}
+
+std::vector<std::string> ShellCalls::Parameters() const {
+    std::vector<std::string> parameters;
+    for (const ShellCall& call : calls_) parameters.push_back(call.parameters);
+    return parameters;
 }
 
 }  // namespace test

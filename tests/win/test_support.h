@@ -58,4 +58,53 @@ class MessageBoxes {
     int answer_;
 };
 
+// Acts on the next dialog box (#32770) of this thread once it shows, from a
+// timer that fires inside the dialog's own modal loop.
+class DialogDriver {
+ public:
+    using Action = void (*)(HWND dialog, void* context);
+    DialogDriver(Action action, void* context);
+    ~DialogDriver();
+    DialogDriver(const DialogDriver&) = delete;
+    DialogDriver& operator=(const DialogDriver&) = delete;
+
+    bool Acted() const { return acted_; }
+
+ private:
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
+    static DialogDriver* current_;
+    Action action_;
+    void* context_;
+    UINT_PTR timer_;
+    bool acted_ = false;
+};
+
+// The text of a dialog's file name field, and typing into it.
+std::string FileNameField(HWND dialog);
+void SetFileNameField(HWND dialog, const std::string& text);
+void PressButton(HWND dialog, int id);
+
+// What the program asked the shell to start.
+struct ShellCall {
+    HWND owner;
+    bool hasVerb;
+    std::string file;
+    std::string parameters;
+    bool hasDirectory;
+    int show;
+};
+class ShellCalls {
+ public:
+    ShellCalls();
+    ~ShellCalls();
+    static HINSTANCE WINAPI Execute(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters, LPCSTR directory,
+                                    INT show);
+    const std::vector<ShellCall>& Calls() const { return calls_; }
+    std::vector<std::string> Parameters() const;
+
+ private:
+    static ShellCalls* current_;
+    std::vector<ShellCall> calls_;
+};
+
 }  // namespace test

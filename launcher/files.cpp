@@ -1,0 +1,30 @@
+#include "launcher/files.h"
+
+#include <windows.h>
+
+namespace launcher {
+namespace {
+
+// The first entry of a lookup; the search is closed at once.
+std::optional<WIN32_FIND_DATAA> FirstEntry(const std::string& path) {
+    WIN32_FIND_DATAA entry;
+    HANDLE search = FindFirstFileA(path.c_str(), &entry);
+    if (search == INVALID_HANDLE_VALUE) return std::nullopt;
+    FindClose(search);
+    return entry;
+}
+
+}  // namespace
+
+bool FileExists(const std::string& path) {
+    std::optional<WIN32_FIND_DATAA> entry = FirstEntry(path);
+    return entry && !(entry->dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::optional<std::string> FindLongName(const std::string& path) {
+    std::optional<WIN32_FIND_DATAA> entry = FirstEntry(path);
+    if (!entry) return std::nullopt;
+    return std::string(entry->cFileName);
+}
+
+}  // namespace launcher

@@ -1,0 +1,21 @@
+// Saving the current network configuration as a new script.
+#include "launcher/commands.h"
+#include "launcher/files.h"
+#include "launcher/main_form.h"
+#include "resources/texts.h"
+#include "ui/application.h"
+
+namespace launcher {
+
+void TMainForm::ToolBtnSaveClick() {
+    if (!SaveDialog1.Execute(Handle())) return;
+    const std::string path = WithScriptExtension(SaveDialog1.FileName());
+    if (FileExists(path) && ui::Application::Instance().ShowMessageBox(text::kOverwriteQuestion, text::kSaveCaption,
+                                                                       MB_OKCANCEL | MB_ICONEXCLAMATION) == IDCANCEL)
+        return;
+    // The interpreter's redirection creates the file; the dump is not awaited.
+    shellExecute_(Handle(), nullptr, kCommandInterpreter, DumpParameters(path).c_str(), nullptr, SW_SHOWNORMAL);
+    RefreshList(state_.LoadDir);
+}
+
+}  // namespace launcher

@@ -1,0 +1,225 @@
+// Handing scripts to the shell: the list, the open dialog, dropped files.
+#include <gtest/gtest.h>
+
+#include <shlobj.h>
+
+#include <cstring>
+
+#include "launcher/files.h"
+#include "tests/win/main_form_fixture.h"
+
+namespace {
+
+class RunActionsTest : public MainFormTest {
+ protected:
+    TMainForm& CreateWithScripts(const std::string& checkboxes = "") {
+        test::WriteText(folder / "a.nsh", "");
+        test::WriteText(folder / "b c.nsh", "");
+        WriteSettings("[DIR]\r\nLoadFolder=" + folder.Path() + "\r\n[CHECKBOX]\r\n" + checkboxes);
+        TMainForm& main = Create();
+        main.SetShellExecute(&test::ShellCalls::Execute);
+        main.Show();
+        return main;
+    }
+
+    int IndexOf(const std::string& name) {
+        return static_cast<int>(
+            SendMessageA(form->HScrollListbox1().Handle(), LB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>(name.c_str())));
+    }
+
+    void ClickToolButton(int command) {
+        RECT r = form->ToolBar1().ButtonRect(command);
+        LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        PostMessageA(form->ToolBar1().Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+        PostMessageA(form->ToolBar1().Handle(), WM_LBUTTONUP, 0, at);
+        test::Pump();
+    }
+
+    std::string RunOf(const std::string& path) { return "/c netsh -f \"" + path + "\""; }
+
+    test::ShellCalls shell;
+};
+
+// A drop handle as the shell makes one, holding these names.
+HDROP MakeDrop(const std::vector<std::string>& names) {
+    std::size_t size = sizeof(DROPFILES) + 1;
+    for (const std::string& name : names) size += name.size() + 1;
+    HGLOBAL memory = GlobalAlloc(GHND, size);
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    char* next = reinterpret_cast<char*>(drop + 1);
+    for (const std::string& name : names) {
+        std::memcpy(next, name.c_str(), name.size() + 1);
+        next += name.size() + 1;
+    }
+    GlobalUnlock(memory);
+    return static_cast<HDROP>(memory);
+}
+
+TEST_F(RunActionsTest, RunScriptStartsTheInterpreterAsShowPromptSays) {
+    CreateWithScripts("Dos=1\r\n").RunScript("C:\\nsh\\home.nsh");
+    ASSERT_EQ(shell.Calls().size(), 1u);
+    const test::ShellCall& call = shell.Calls()[0];
+    EXPECT_EQ(call.owner, form->Handle());
+    EXPECT_FALSE(call.hasVerb);
+    EXPECT_FALSE(call.hasDirectory);
+    EXPECT_EQ(call.file, "cmd.exe");
+    EXPECT_EQ(call.parameters, "/c netsh -f \"C:\\nsh\\home.nsh\"");
+    EXPECT_EQ(call.show, SW_SHOWNORMAL);
+
+    WriteSettings("[CHECKBOX]\r\nDos=0\r\n");
+    form->LoadSettings();
+    form->RunScript("C:\\nsh\\home.nsh");
+    EXPECT_EQ(shell.Calls().back().show, SW_HIDE);
+}
+
+TEST_F(RunActionsTest, EnterDoubleClickAndRunButtonStartTheSameCommand) {
+    TMainForm& main = CreateWithScripts();
+    HWND list = main.HScrollListbox1().Handle();
+    const int index = IndexOf("b c.nsh");
+    main.HScrollListbox1().Select(index);
+
+    PostMessageA(list, WM_KEYDOWN, VK_RETURN, 1);
+    test::Pump();
+    RECT item;
+    SendMessageA(list, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item));
+    PostMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(item.left + 2, item.top + 2));
+    PostMessageA(list, WM_LBUTTONUP, 0, MAKELPARAM(item.left + 2, item.top + 2));
+    test::Pump();
+    ClickToolButton(launcher::kToolBtnExec);
+
+    const std::string expected = RunOf(folder.Path() + "\\b c.nsh");
+    EXPECT_EQ(shell.Parameters(), (std::vector<std::string>{expected, expected, expected}));
+    EXPECT_FALSE(app.Terminated());
+}
+
+TEST_F(RunActionsTest, EnterOutsideTheListAndWithoutSelectionRunsNothing) {
+    TMainForm& main = CreateWithScripts();
+    PostMessageA(main.HScrollListbox1().Handle(), WM_KEYDOWN, VK_RETURN, 1);
+    PostMessageA(main.Handle(), WM_CHAR, 13, 1);
+    test::Pump();
+    EXPECT_TRUE(shell.Calls().empty());
+}
+
+TEST_F(RunActionsTest, CloseAfterRunEndsTheProgramForAnyNonEmptyList) {
+    CreateWithScripts("Close=1\r\n");
+    ClickToolButton(launcher::kToolBtnExec);  // nothing selected
+    EXPECT_TRUE(shell.Calls().empty());
+    EXPECT_TRUE(app.Terminated());
+
+    app.ResetTermination();
+    test::RemoveTree(folder / "a.nsh");
+    test::RemoveTree(folder / "b c.nsh");
+    form->RefreshList(folder.Path());
+    ClickToolButton(launcher::kToolBtnExec);  // an empty list never closes
+    EXPECT_FALSE(app.Terminated());
+}
+
+TEST_F(RunActionsTest, RefusedBoundsWriteStillRunsTheSelectedScriptAndReportsOnce) {
+    TMainForm& main = CreateWithScripts("Close=1\r\n");
+    main.HScrollListbox1().Select(0);  // the first entry: the walk reaches it last
+    test::RemoveTree(test::SettingsPath());
+    ASSERT_TRUE(CreateDirectoryA(test::SettingsPath().c_str(), nullptr));
+    test::MessageBoxes boxes;
+    ClickToolButton(launcher::kToolBtnExec);
+    EXPECT_EQ(shell.Calls().size(), 1u);
+    EXPECT_EQ(boxes.Shown().size(), 1u);
+    EXPECT_FALSE(app.Terminated());
+}
+
+TEST_F(RunActionsTest, DropRunsOnlyTheFirstExistingFileAndReleasesTheHandle) {
+    TMainForm& main = CreateWithScripts();
+    HDROP drop = MakeDrop({folder / "b c.nsh", folder / "a.nsh", folder / "missing.nsh"});
+    PostMessageA(main.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+    test::Pump();
+    EXPECT_EQ(shell.Parameters(), std::vector<std::string>{RunOf(folder / "b c.nsh")});
+    EXPECT_EQ(GlobalSize(drop), 0u) << "the drop handle is released";
+    EXPECT_FALSE(app.Terminated());
+}
+
+TEST_F(RunActionsTest, DroppedFolderOrMissingFileRunsNothingButStillCloses) {
+    TMainForm& main = CreateWithScripts("Close=1\r\n");
+    CreateDirectoryA((folder / "sub.nsh").c_str(), nullptr);
+    for (const std::string& name : {folder / "sub.nsh", folder / "gone.nsh"}) {
+        PostMessageA(main.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({name})), 0);
+        test::Pump();
+        EXPECT_TRUE(shell.Calls().empty()) << name;
+        EXPECT_TRUE(app.Terminated()) << name;
+        app.ResetTermination();
+    }
+}
+
+TEST_F(RunActionsTest, LongDroppedNameRunsWholeNeverCut) {
+    // Over 255 characters in all: a fixed 256-byte buffer would cut it.
+    std::string deep = folder.Path();
+    for (char part : std::string("ab")) {
+        deep += "\\" + std::string(100, part);
+        ASSERT_TRUE(CreateDirectoryA(deep.c_str(), nullptr));
+    }
+    const std::string script = deep + "\\" + std::string(253 - deep.size(), 's') + ".nsh";
+    test::WriteText(script, "");
+    ASSERT_GT(script.size(), 255u);
+    test::WriteText(script.substr(0, 254), "");  // what a cut name would find
+    TMainForm& main = CreateWithScripts();
+    PostMessageA(main.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({script})), 0);
+    test::Pump();
+    EXPECT_EQ(shell.Parameters(), std::vector<std::string>{RunOf(script)});
+}
+
+struct OpenDialogVisit {
+    std::string fieldShown;
+    RECT placement;
+    std::string typed;  // empty: cancel
+};
+
+void AnswerOpenDialog(HWND dialog, void* context) {
+    auto* visit = static_cast<OpenDialogVisit*>(context);
+    visit->fieldShown = test::FileNameField(dialog);
+    GetWindowRect(dialog, &visit->placement);
+    if (visit->typed.empty()) {
+        test::PressButton(dialog, IDCANCEL);
+        return;
+    }
+    test::SetFileNameField(dialog, visit->typed);
+    test::PressButton(dialog, IDOK);
+}
+
+TEST_F(RunActionsTest, OpenDialogRunsTheChosenFileAndRemembersIt) {
+    TMainForm& main = CreateWithScripts("Close=0\r\n");
+    OpenDialogVisit first{"", {}, folder / "a.nsh"};
+    {
+        test::DialogDriver driver(&AnswerOpenDialog, &first);
+        ClickToolButton(launcher::kToolBtnOpen);
+        ASSERT_TRUE(driver.Acted());
+    }
+    EXPECT_EQ(first.fieldShown, "");
+    EXPECT_EQ(shell.Parameters(), std::vector<std::string>{RunOf(folder / "a.nsh")});
+    // Centred across the screen, a third of the way down.
+    const int width = first.placement.right - first.placement.left;
+    const int height = first.placement.bottom - first.placement.top;
+    EXPECT_EQ(first.placement.left, (GetSystemMetrics(SM_CXSCREEN) - width) / 2);
+    EXPECT_EQ(first.placement.top, (GetSystemMetrics(SM_CYSCREEN) - height) / 3);
+
+    OpenDialogVisit cancelled{"", {}, ""};
+    {
+        test::DialogDriver driver(&AnswerOpenDialog, &cancelled);
+        ClickToolButton(launcher::kToolBtnOpen);
+        ASSERT_TRUE(driver.Acted());
+    }
+    EXPECT_NE(cancelled.fieldShown.find("a.nsh"), std::string::npos) << cancelled.fieldShown;
+    EXPECT_EQ(shell.Calls().size(), 1u) << "a cancelled dialog runs nothing";
+    EXPECT_EQ(main.OpenDialog1.FileName(), folder / "a.nsh") << "and changes nothing";
+    EXPECT_EQ(main.OpenDialog1.FilterIndex(), 1);
+}
+
+TEST_F(RunActionsTest, FileExistsMeansAFileNotAFolder) {
+    test::WriteText(folder / "f.nsh", "");
+    CreateDirectoryA((folder / "d.nsh").c_str(), nullptr);
+    EXPECT_TRUE(launcher::FileExists(folder / "f.nsh"));
+    EXPECT_TRUE(launcher::FileExists(folder / "F.NSH"));
+    EXPECT_FALSE(launcher::FileExists(folder / "d.nsh"));
+    EXPECT_FALSE(launcher::FileExists(folder / "none.nsh"));
+    EXPECT_FALSE(launcher::FileExists(""));
+}
+
+}  // namespace

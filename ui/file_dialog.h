@@ -1,0 +1,36 @@
+// The open and save file dialogs: explorer style, resizable, no read-only box,
+// placed by a hook centred and a third of the way down the active window's
+// monitor. The name and filter confirmed last are offered at the next use.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace ui {
+
+class FileDialog {
+ public:
+    enum class Kind { Open, Save };
+    // `filter`: description and pattern pairs separated by "|".
+    FileDialog(Kind kind, const char* filter);
+
+    void SetInitialDir(std::string folder) { initialDir_ = std::move(folder); }
+    // Shows the dialog modal to the program; false when the user cancels.
+    bool Execute(HWND owner);
+    // The full path confirmed last ("" before the first confirmation).
+    const std::string& FileName() const { return fileName_; }
+    // The filter entry (1 is the first) selected at the last confirmation.
+    int FilterIndex() const { return filterIndex_; }
+
+ private:
+    static UINT_PTR CALLBACK PlacementHook(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+
+    Kind kind_;
+    std::string filter_;  // with NULs, as the dialog takes it
+    std::string initialDir_;
+    std::string fileName_;
+    int filterIndex_ = 1;
+};
+
+}  // namespace ui
