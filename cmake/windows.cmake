@@ -40,6 +40,7 @@ add_subdirectory(${GTEST_SOURCE_DIR} googletest EXCLUDE_FROM_ALL)
 
 add_executable(kelvaro_win_tests
   tests/win/test_main.cpp
+  tests/win/command_line_start_test.cpp
   tests/win/hscroll_listbox_test.cpp
   tests/win/main_form_test.cpp
   tests/win/run_actions_test.cpp
@@ -51,6 +52,7 @@ add_test(NAME win_tests COMMAND kelvaro_win_tests)
 add_executable(kelvaro_e2e_tests
   tests/e2e/e2e_main.cpp
   tests/e2e/e2e_support.cpp
+  tests/e2e/run_scripts_test.cpp
   tests/e2e/start_and_close_test.cpp)
 target_link_libraries(kelvaro_e2e_tests PRIVATE gtest user32 kelvaro_options)
 target_include_directories(kelvaro_e2e_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})

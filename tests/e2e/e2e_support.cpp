@@ -1,5 +1,8 @@
 #include "tests/e2e/e2e_support.h"
 
+#include <commctrl.h>
+
+#include <algorithm>
 #include <stdexcept>
 
 namespace e2e {
@@ -118,6 +121,45 @@ void WriteText(const std::string& path, const std::string& text) {
     DWORD written = 0;
     WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
     CloseHandle(file);
+}
+
+void InstallRecordingNetsh(const Installation& installation) {
+    // One file per call: consoles that run at the same time would overwrite
+    // each other's lines in a shared log.
+    CreateDirectoryA((installation / "netsh-log").c_str(), nullptr);
+    WriteText(installation / "netsh.bat",
+              "@echo off\r\n>\"%~dp0netsh-log\\%RANDOM%%RANDOM%-%~nx2.txt\" echo ARGS=[%*]\r\n");
+}
+
+std::vector<std::string> WaitForNetshLog(const Installation& installation, std::size_t count, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    std::vector<std::string> lines;
+    for (;;) {
+        lines.clear();
+        WIN32_FIND_DATAA entry;
+        HANDLE search = FindFirstFileA((installation / "netsh-log\\*.txt").c_str(), &entry);
+        if (search != INVALID_HANDLE_VALUE) {
+            do {
+                std::string text = ReadText(installation / "netsh-log\\" + entry.cFileName);
+                if (text.size() >= 2 && text.substr(text.size() - 2) == "\r\n") lines.push_back(text.substr(0, text.size() - 2));
+            } while (FindNextFileA(search, &entry));
+            FindClose(search);
+        }
+        if (lines.size() >= count || GetTickCount() - start > timeoutMs) break;
+        Sleep(50);
+    }
+    std::sort(lines.begin(), lines.end());
+    return lines;
+}
+
+void PressKey(HWND window, UINT key) {
+    PostMessageA(window, WM_KEYDOWN, key, 1);
+    PostMessageA(window, WM_KEYUP, key, 0xC0000001);
+}
+
+void ClickToolBar(HWND toolBar, int x, int y) {
+    PostMessageA(toolBar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    PostMessageA(toolBar, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
 }
 
 int ListCount(HWND list) { return static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0)); }

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace e2e {
 
@@ -42,6 +43,17 @@ class Process {
  private:
     PROCESS_INFORMATION info_{};
 };
+
+// A netsh.bat in the installation that cmd.exe finds before the real netsh:
+// each call records "ARGS=[<its arguments>]" in a file of its own.
+void InstallRecordingNetsh(const Installation& installation);
+// The recorded lines, sorted, once there are at least `count` (or the time is up).
+std::vector<std::string> WaitForNetshLog(const Installation& installation, std::size_t count, DWORD timeoutMs = 10000);
+
+// Presses a key in the program as the keyboard would: down, then up.
+void PressKey(HWND window, UINT key);
+// Clicks another process's tool bar at a point of its client area.
+void ClickToolBar(HWND toolBar, int x, int y);
 
 std::string ReadText(const std::string& path);
 void WriteText(const std::string& path, const std::string& text);

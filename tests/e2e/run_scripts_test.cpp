@@ -1,0 +1,109 @@
+// Scripts run by the real program reach netsh exactly as chosen: a recording
+// netsh.bat in the program's folder logs what cmd.exe hands it.
+#include <gtest/gtest.h>
+
+#include "tests/e2e/e2e_support.h"
+
+namespace {
+
+// 表ソ.nsh: both characters have 0x5C as their second byte.
+const std::string kJapanese = "\x95\x5C\x83\x5C.nsh";
+
+class RunScriptsTest : public testing::Test {
+ protected:
+    void SetUp() override {
+        for (const std::string& name : {std::string("a.nsh"), std::string("b c.nsh"), kJapanese})
+            e2e::WriteText(installation / name, "");
+        e2e::InstallRecordingNetsh(installation);
+    }
+
+    std::string Logged(const std::string& path) { return "ARGS=[-f \"" + path + "\"]"; }
+
+    // Selects the entry of that name in the running program's list.
+    void Select(HWND list, const std::string& name) {
+        std::wstring wide(name.size() + 1, L'\0');
+        int length = MultiByteToWideChar(932, 0, name.c_str(), -1, wide.data(), static_cast<int>(wide.size()));
+        wide.resize(length > 0 ? length - 1 : 0);
+        LRESULT index = SendMessageW(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                     reinterpret_cast<LPARAM>(wide.c_str()));
+        ASSERT_GE(index, 0) << name;
+        SendMessageW(list, LB_SETCURSEL, index, 0);
+    }
+
+    e2e::Installation installation;
+};
+
+TEST_F(RunScriptsTest, EnterDoubleClickAndRunButtonLogTheSelectedPath) {
+    e2e::Process kelvaro(installation);
+    HWND window = kelvaro.MainWindow();
+    ASSERT_NE(window, nullptr);
+    HWND list = FindWindowExA(window, nullptr, "LISTBOX", nullptr);
+    HWND toolBar = FindWindowExA(window, nullptr, "ToolbarWindow32", nullptr);
+
+    Select(list, "a.nsh");
+    e2e::PressKey(list, VK_RETURN);
+    ASSERT_EQ(e2e::WaitForNetshLog(installation, 1).size(), 1u);
+
+    Select(list, "b c.nsh");
+    LRESULT row = SendMessageW(list, LB_GETCURSEL, 0, 0) - SendMessageW(list, LB_GETTOPINDEX, 0, 0);
+    int top = static_cast<int>(row * SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
+    PostMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, top + 3));
+    PostMessageA(list, WM_LBUTTONUP, 0, MAKELPARAM(5, top + 3));
+    ASSERT_EQ(e2e::WaitForNetshLog(installation, 2).size(), 2u);
+
+    Select(list, kJapanese);
+    e2e::ClickToolBar(toolBar, 54 + 11, 2 + 11);  // the run button
+    EXPECT_EQ(e2e::WaitForNetshLog(installation, 3),
+              (std::vector<std::string>{Logged(installation / "a.nsh"), Logged(installation / "b c.nsh"),
+                                        Logged(installation / kJapanese)}));
+    EXPECT_TRUE(IsWindow(window)) << "Close is off: the program stays";
+}
+
+TEST_F(RunScriptsTest, CloseAfterRunEndsTheProgramAfterTheRun) {
+    e2e::WriteText(installation / "kelvaro.ini", "[CHECKBOX]\r\nClose=1\r\n");
+    e2e::Process kelvaro(installation);
+    HWND window = kelvaro.MainWindow();
+    ASSERT_NE(window, nullptr);
+    HWND list = FindWindowExA(window, nullptr, "LISTBOX", nullptr);
+    Select(list, "b c.nsh");
+    e2e::PressKey(list, VK_RETURN);
+    ASSERT_TRUE(kelvaro.WaitForExit(15000));
+    EXPECT_EQ(e2e::WaitForNetshLog(installation, 1), std::vector<std::string>{Logged(installation / "b c.nsh")});
+    EXPECT_NE(e2e::ReadText(installation / "kelvaro.ini").find("[FORM]"), std::string::npos);
+}
+
+TEST_F(RunScriptsTest, RunButtonWithNothingSelectedClosesWhenCloseIsOn) {
+    e2e::WriteText(installation / "kelvaro.ini", "[CHECKBOX]\r\nClose=1\r\n");
+    e2e::Process kelvaro(installation);
+    HWND window = kelvaro.MainWindow();
+    ASSERT_NE(window, nullptr);
+    e2e::ClickToolBar(FindWindowExA(window, nullptr, "ToolbarWindow32", nullptr), 54 + 11, 2 + 11);
+    ASSERT_TRUE(kelvaro.WaitForExit(15000));
+    Sleep(500);
+    EXPECT_TRUE(e2e::WaitForNetshLog(installation, 1, 0).empty());
+}
+
+TEST_F(RunScriptsTest, CommandLineRunsEachExistingScriptThenEnds) {
+    CreateDirectoryA((installation / "folder.nsh").c_str(), nullptr);
+    // Upper case as typed; the run uses the names as stored on disk.
+    e2e::Process kelvaro(installation, "\"" + installation / "A.NSH" + "\" missing.nsh folder.nsh \"" +
+                                           installation / "b c.nsh" + "\"");
+    DWORD exitCode = 99;
+    ASSERT_TRUE(kelvaro.WaitForExit(15000, &exitCode));
+    EXPECT_EQ(exitCode, 0u);
+    // The two consoles may finish in either order; the order of the starts is
+    // checked in process.
+    EXPECT_EQ(e2e::WaitForNetshLog(installation, 2),
+              (std::vector<std::string>{Logged(installation / "a.nsh"), Logged(installation / "b c.nsh")}));
+    EXPECT_NE(e2e::ReadText(installation / "kelvaro.ini").find("[FORM]"), std::string::npos);
+}
+
+TEST_F(RunScriptsTest, CommandLineWithNothingToRunStillEnds) {
+    CreateDirectoryA((installation / "folder.nsh").c_str(), nullptr);
+    e2e::Process kelvaro(installation, "missing.nsh folder.nsh");
+    ASSERT_TRUE(kelvaro.WaitForExit(15000));
+    Sleep(500);
+    EXPECT_TRUE(e2e::WaitForNetshLog(installation, 1, 0).empty());
+}
+
+}  // namespace
