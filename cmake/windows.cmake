@@ -44,6 +44,7 @@ add_executable(kelvaro_win_tests
   tests/win/hscroll_listbox_test.cpp
   tests/win/main_form_test.cpp
   tests/win/run_actions_test.cpp
+  tests/win/save_and_pin_test.cpp
   tests/win/test_support.cpp)
 target_link_libraries(kelvaro_win_tests PRIVATE kelvaro_app gtest)
 target_link_options(kelvaro_win_tests PRIVATE ${KELVARO_STATIC_LINK})
@@ -53,12 +54,17 @@ add_executable(kelvaro_e2e_tests
   tests/e2e/e2e_main.cpp
   tests/e2e/e2e_support.cpp
   tests/e2e/run_scripts_test.cpp
+  tests/e2e/save_test.cpp
   tests/e2e/start_and_close_test.cpp)
 target_link_libraries(kelvaro_e2e_tests PRIVATE gtest user32 kelvaro_options)
 target_include_directories(kelvaro_e2e_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_compile_definitions(kelvaro_e2e_tests PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX)
 target_link_options(kelvaro_e2e_tests PRIVATE ${KELVARO_STATIC_LINK})
-add_dependencies(kelvaro_e2e_tests kelvaro)
+add_dependencies(kelvaro_e2e_tests kelvaro netsh_recorder)
+
+add_executable(netsh_recorder tests/e2e/netsh_recorder.cpp)
+set_target_properties(netsh_recorder PROPERTIES OUTPUT_NAME netsh)
+target_link_options(netsh_recorder PRIVATE ${KELVARO_STATIC_LINK})
 add_test(NAME e2e_tests COMMAND kelvaro_e2e_tests)
 
 if(CMAKE_CROSSCOMPILING AND CMAKE_HOST_UNIX)

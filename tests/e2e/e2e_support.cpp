@@ -92,6 +92,34 @@ HWND Process::MainWindow(DWORD timeoutMs) {
     return nullptr;
 }
 
+namespace {
+
+BOOL CALLBACK FindDialogOf(HWND hwnd, LPARAM lParam) {
+    auto* search = reinterpret_cast<WindowSearch*>(lParam);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    char className[16] = {};
+    GetClassNameA(hwnd, className, sizeof className);
+    if (pid == search->processId && IsWindowVisible(hwnd) && std::string(className) == "#32770") {
+        search->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+HWND Process::Dialog(DWORD timeoutMs) const {
+    const DWORD start = GetTickCount();
+    do {
+        WindowSearch search{info_.dwProcessId, nullptr};
+        EnumWindows(&FindDialogOf, reinterpret_cast<LPARAM>(&search));
+        if (search.found) return search.found;
+        Sleep(20);
+    } while (GetTickCount() - start < timeoutMs);
+    return nullptr;
+}
+
 HWND Process::Focus() const {
     GUITHREADINFO gui{sizeof gui};
     GetGUIThreadInfo(info_.dwThreadId, &gui);
@@ -124,11 +152,7 @@ void WriteText(const std::string& path, const std::string& text) {
 }
 
 void InstallRecordingNetsh(const Installation& installation) {
-    // One file per call: consoles that run at the same time would overwrite
-    // each other's lines in a shared log.
-    CreateDirectoryA((installation / "netsh-log").c_str(), nullptr);
-    WriteText(installation / "netsh.bat",
-              "@echo off\r\n>\"%~dp0netsh-log\\%RANDOM%%RANDOM%-%~nx2.txt\" echo ARGS=[%*]\r\n");
+    CopyFileA((OwnFolder() + "netsh.exe").c_str(), (installation / "netsh.exe").c_str(), FALSE);
 }
 
 std::vector<std::string> WaitForNetshLog(const Installation& installation, std::size_t count, DWORD timeoutMs) {
@@ -136,15 +160,9 @@ std::vector<std::string> WaitForNetshLog(const Installation& installation, std::
     std::vector<std::string> lines;
     for (;;) {
         lines.clear();
-        WIN32_FIND_DATAA entry;
-        HANDLE search = FindFirstFileA((installation / "netsh-log\\*.txt").c_str(), &entry);
-        if (search != INVALID_HANDLE_VALUE) {
-            do {
-                std::string text = ReadText(installation / "netsh-log\\" + entry.cFileName);
-                if (text.size() >= 2 && text.substr(text.size() - 2) == "\r\n") lines.push_back(text.substr(0, text.size() - 2));
-            } while (FindNextFileA(search, &entry));
-            FindClose(search);
-        }
+        std::string text = ReadText(installation / "netsh.log");
+        for (std::size_t begin = 0, end; (end = text.find("\r\n", begin)) != std::string::npos; begin = end + 2)
+            lines.push_back(text.substr(begin, end - begin));
         if (lines.size() >= count || GetTickCount() - start > timeoutMs) break;
         Sleep(50);
     }
@@ -160,6 +178,25 @@ void PressKey(HWND window, UINT key) {
 void ClickToolBar(HWND toolBar, int x, int y) {
     PostMessageA(toolBar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
     PostMessageA(toolBar, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+}
+
+void ConfirmFileDialog(HWND dialog, const std::string& path) {
+    HWND field = GetDlgItem(dialog, 0x47C);  // cmb13, the file name box
+    if (!field) field = GetDlgItem(dialog, 0x480);  // edt1
+    std::wstring wide(path.size() + 1, L'\0');
+    int length = MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide.data(), static_cast<int>(wide.size()));
+    wide.resize(length > 0 ? length - 1 : 0);
+    SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+}
+
+bool WaitForFile(const std::string& path, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    while (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        if (GetTickCount() - start > timeoutMs) return false;
+        Sleep(50);
+    }
+    return true;
 }
 
 int ListCount(HWND list) { return static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0)); }

@@ -35,6 +35,8 @@ class Process {
 
     // The visible main window, or null when none came within the time.
     HWND MainWindow(DWORD timeoutMs = 15000);
+    // A dialog box (#32770) of the program once it shows, or null.
+    HWND Dialog(DWORD timeoutMs = 10000) const;
     // The control with the keyboard focus in the program.
     HWND Focus() const;
     // True when the process ended within the time; its exit code then.
@@ -44,8 +46,8 @@ class Process {
     PROCESS_INFORMATION info_{};
 };
 
-// A netsh.bat in the installation that cmd.exe finds before the real netsh:
-// each call records "ARGS=[<its arguments>]" in a file of its own.
+// A recording netsh.exe in the installation, which cmd.exe finds before the
+// real netsh: each call appends "ARGS=[<its arguments>]" to netsh.log there.
 void InstallRecordingNetsh(const Installation& installation);
 // The recorded lines, sorted, once there are at least `count` (or the time is up).
 std::vector<std::string> WaitForNetshLog(const Installation& installation, std::size_t count, DWORD timeoutMs = 10000);
@@ -54,6 +56,11 @@ std::vector<std::string> WaitForNetshLog(const Installation& installation, std::
 void PressKey(HWND window, UINT key);
 // Clicks another process's tool bar at a point of its client area.
 void ClickToolBar(HWND toolBar, int x, int y);
+
+// Types a path into a file dialog of another process and confirms it.
+void ConfirmFileDialog(HWND dialog, const std::string& path);
+// Waits until a file exists; false when the time is up.
+bool WaitForFile(const std::string& path, DWORD timeoutMs = 10000);
 
 std::string ReadText(const std::string& path);
 void WriteText(const std::string& path, const std::string& text);

@@ -1,5 +1,5 @@
 // Scripts run by the real program reach netsh exactly as chosen: a recording
-// netsh.bat in the program's folder logs what cmd.exe hands it.
+// netsh.exe in the program's folder logs what cmd.exe hands it.
 #include <gtest/gtest.h>
 
 #include "tests/e2e/e2e_support.h"
@@ -91,8 +91,8 @@ TEST_F(RunScriptsTest, CommandLineRunsEachExistingScriptThenEnds) {
     DWORD exitCode = 99;
     ASSERT_TRUE(kelvaro.WaitForExit(15000, &exitCode));
     EXPECT_EQ(exitCode, 0u);
-    // The two consoles may finish in either order; the order of the starts is
-    // checked in process.
+    // The two consoles may finish in either order (the log is sorted); the
+    // order of the starts is checked in process.
     EXPECT_EQ(e2e::WaitForNetshLog(installation, 2),
               (std::vector<std::string>{Logged(installation / "a.nsh"), Logged(installation / "b c.nsh")}));
     EXPECT_NE(e2e::ReadText(installation / "kelvaro.ini").find("[FORM]"), std::string::npos);
