@@ -126,7 +126,7 @@ HWND Process::Focus() const {
     return gui.hwndFocus;
 }
 
-bool Process::WaitForExit(DWORD timeoutMs, DWORD* exitCode) {
+bool Process::WaitForExit(DWORD* exitCode, DWORD timeoutMs) {
     if (WaitForSingleObject(info_.hProcess, timeoutMs) != WAIT_OBJECT_0) return false;
     if (exitCode) GetExitCodeProcess(info_.hProcess, exitCode);
     return true;

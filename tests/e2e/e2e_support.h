@@ -9,6 +9,10 @@
 
 namespace e2e {
 
+// How long to wait for the program: generous, since a first start of Wine
+// programs on a busy machine can take seconds.
+inline constexpr DWORD kPatience = 30000;
+
 // A folder under the temporary folder holding a copy of kelvaro.exe.
 class Installation {
  public:
@@ -34,13 +38,13 @@ class Process {
     Process& operator=(const Process&) = delete;
 
     // The visible main window, or null when none came within the time.
-    HWND MainWindow(DWORD timeoutMs = 15000);
+    HWND MainWindow(DWORD timeoutMs = kPatience);
     // A dialog box (#32770) of the program once it shows, or null.
-    HWND Dialog(DWORD timeoutMs = 10000) const;
+    HWND Dialog(DWORD timeoutMs = kPatience) const;
     // The control with the keyboard focus in the program.
     HWND Focus() const;
     // True when the process ended within the time; its exit code then.
-    bool WaitForExit(DWORD timeoutMs, DWORD* exitCode = nullptr);
+    bool WaitForExit(DWORD* exitCode = nullptr, DWORD timeoutMs = kPatience);
 
  private:
     PROCESS_INFORMATION info_{};
@@ -50,7 +54,8 @@ class Process {
 // real netsh: each call appends "ARGS=[<its arguments>]" to netsh.log there.
 void InstallRecordingNetsh(const Installation& installation);
 // The recorded lines, sorted, once there are at least `count` (or the time is up).
-std::vector<std::string> WaitForNetshLog(const Installation& installation, std::size_t count, DWORD timeoutMs = 10000);
+std::vector<std::string> WaitForNetshLog(const Installation& installation, std::size_t count,
+                                         DWORD timeoutMs = kPatience);
 
 // Presses a key in the program as the keyboard would: down, then up.
 void PressKey(HWND window, UINT key);
@@ -60,7 +65,7 @@ void ClickToolBar(HWND toolBar, int x, int y);
 // Types a path into a file dialog of another process and confirms it.
 void ConfirmFileDialog(HWND dialog, const std::string& path);
 // Waits until a file exists; false when the time is up.
-bool WaitForFile(const std::string& path, DWORD timeoutMs = 10000);
+bool WaitForFile(const std::string& path, DWORD timeoutMs = kPatience);
 
 std::string ReadText(const std::string& path);
 void WriteText(const std::string& path, const std::string& text);

@@ -67,7 +67,7 @@ TEST_F(RunScriptsTest, CloseAfterRunEndsTheProgramAfterTheRun) {
     HWND list = FindWindowExA(window, nullptr, "LISTBOX", nullptr);
     Select(list, "b c.nsh");
     e2e::PressKey(list, VK_RETURN);
-    ASSERT_TRUE(kelvaro.WaitForExit(15000));
+    ASSERT_TRUE(kelvaro.WaitForExit());
     EXPECT_EQ(e2e::WaitForNetshLog(installation, 1), std::vector<std::string>{Logged(installation / "b c.nsh")});
     EXPECT_NE(e2e::ReadText(installation / "kelvaro.ini").find("[FORM]"), std::string::npos);
 }
@@ -78,7 +78,7 @@ TEST_F(RunScriptsTest, RunButtonWithNothingSelectedClosesWhenCloseIsOn) {
     HWND window = kelvaro.MainWindow();
     ASSERT_NE(window, nullptr);
     e2e::ClickToolBar(FindWindowExA(window, nullptr, "ToolbarWindow32", nullptr), 54 + 11, 2 + 11);
-    ASSERT_TRUE(kelvaro.WaitForExit(15000));
+    ASSERT_TRUE(kelvaro.WaitForExit());
     Sleep(500);
     EXPECT_TRUE(e2e::WaitForNetshLog(installation, 1, 0).empty());
 }
@@ -89,7 +89,7 @@ TEST_F(RunScriptsTest, CommandLineRunsEachExistingScriptThenEnds) {
     e2e::Process kelvaro(installation, "\"" + installation / "A.NSH" + "\" missing.nsh folder.nsh \"" +
                                            installation / "b c.nsh" + "\"");
     DWORD exitCode = 99;
-    ASSERT_TRUE(kelvaro.WaitForExit(15000, &exitCode));
+    ASSERT_TRUE(kelvaro.WaitForExit(&exitCode));
     EXPECT_EQ(exitCode, 0u);
     // The two consoles may finish in either order (the log is sorted); the
     // order of the starts is checked in process.
@@ -101,7 +101,7 @@ TEST_F(RunScriptsTest, CommandLineRunsEachExistingScriptThenEnds) {
 TEST_F(RunScriptsTest, CommandLineWithNothingToRunStillEnds) {
     CreateDirectoryA((installation / "folder.nsh").c_str(), nullptr);
     e2e::Process kelvaro(installation, "missing.nsh folder.nsh");
-    ASSERT_TRUE(kelvaro.WaitForExit(15000));
+    ASSERT_TRUE(kelvaro.WaitForExit());
     Sleep(500);
     EXPECT_TRUE(e2e::WaitForNetshLog(installation, 1, 0).empty());
 }

@@ -28,7 +28,7 @@ TEST(StartAndClose, FirstStartListsScriptsAndEscStoresTheBounds) {
 
     PostMessageA(list, WM_KEYDOWN, VK_ESCAPE, 1);
     DWORD exitCode = 99;
-    ASSERT_TRUE(kelvaro.WaitForExit(15000, &exitCode));
+    ASSERT_TRUE(kelvaro.WaitForExit(&exitCode));
     EXPECT_EQ(exitCode, 0u);
     EXPECT_EQ(e2e::ReadText(installation / "kelvaro.ini"),
               "[FORM]\r\nLeft=0\r\nTop=0\r\nWidth=180\r\nHeight=100\r\n");
@@ -47,7 +47,7 @@ TEST(StartAndClose, StoredBoundsAreUsedAndOtherContentSurvives) {
               (std::vector<LONG>{40, 30, 300, 200}));
 
     PostMessageA(window, WM_CLOSE, 0, 0);  // the close box
-    ASSERT_TRUE(kelvaro.WaitForExit(15000));
+    ASSERT_TRUE(kelvaro.WaitForExit());
     EXPECT_EQ(e2e::ReadText(installation / "kelvaro.ini"),
               "; kept by hand\r\n[FORM]\r\nLeft=40\r\nTop=30\r\nWidth=300\r\nHeight=200\r\n[MINE]\r\nx=1\r\n");
 }
