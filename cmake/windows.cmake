@@ -5,9 +5,12 @@ set(KELVARO_STATIC_LINK -static -static-libgcc -static-libstdc++)
 
 add_library(kelvaro_ui STATIC
   ui/application.cpp
+  ui/controls.cpp
   ui/file_dialog.cpp
   ui/form.cpp
+  ui/label.cpp
   ui/list_box.cpp
+  ui/panel.cpp
   ui/picture_bitmaps.cpp
   ui/toolbar.cpp
   ui/window.cpp)
@@ -40,11 +43,13 @@ add_subdirectory(${GTEST_SOURCE_DIR} googletest EXCLUDE_FROM_ALL)
 
 add_executable(kelvaro_win_tests
   tests/win/test_main.cpp
+  tests/win/about_box_test.cpp
   tests/win/command_line_start_test.cpp
   tests/win/hscroll_listbox_test.cpp
   tests/win/main_form_test.cpp
   tests/win/run_actions_test.cpp
   tests/win/save_and_pin_test.cpp
+  tests/win/settings_dialog_test.cpp
   tests/win/test_support.cpp)
 target_link_libraries(kelvaro_win_tests PRIVATE kelvaro_app gtest)
 target_link_options(kelvaro_win_tests PRIVATE ${KELVARO_STATIC_LINK})

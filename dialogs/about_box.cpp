@@ -1,27 +1,98 @@
 #include "dialogs/about_box.h"
 
 #include "resources/layouts.h"
+#include "resources/pixel_art.h"
 #include "resources/texts.h"
+#include "ui/picture_bitmaps.h"
 
 namespace dialogs {
 namespace {
 
+namespace lay = layout::about;
+
 constexpr char kEsc = 27;
 constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr COLORREF kLinkBlue = RGB(0, 0, 255);
+constexpr COLORREF kLinkRed = RGB(255, 0, 0);
 
 }  // namespace
 
-TAboutBox::TAboutBox() : font_(text::kFontFace, layout::main_form::kFontHeight, SHIFTJIS_CHARSET) {}
+TAboutBox::TAboutBox()
+    : font_(text::kFontFace, layout::main_form::kFontHeight, SHIFTJIS_CHARSET),
+      linkFont_(text::kFontFace, layout::main_form::kFontHeight, SHIFTJIS_CHARSET, true),
+      linkColor_(kLinkBlue) {}
+
+TAboutBox::~TAboutBox() {
+    if (picture_) DestroyIcon(picture_);
+}
 
 void TAboutBox::Create(HWND owner) {
-    CreateForm({text::kAboutCaption, layout::about::kDesignBounds, kDialogStyle, WS_EX_DLGMODALFRAME,
-                font_.Handle(), true, owner});
-    SetClientSize(layout::about::kClientWidth, layout::about::kClientHeight);
+    ui::Form::Style style{text::kAboutCaption, lay::kDesignBounds, kDialogStyle, WS_EX_DLGMODALFRAME, font_.Handle(),
+                          true, owner};
+    style.centerOnFirstShow = true;
+    CreateForm(style);
+}
+
+void TAboutBox::CreateControls() {
+    SetClientSize(lay::kClientWidth, lay::kClientHeight);
+    Panel1.Create(Handle(), lay::kPanel);
+    ProductName = ui::Control(CreateLabel(text::kProductName, lay::kProductName, 0, 0, font_.Handle()));
+    Copyright = ui::Control(CreateLabel(text::kCopyright, lay::kCopyright, 0, 0, font_.Handle()));
+    OKButton = ui::Button(CreateControl("BUTTON", text::kOkButton, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0,
+                                        lay::kOkButton, kOKButton));
+    SetDefaultButton(OKButton.Handle());
+    Version = ui::Control(CreateLabel(text::kVersion, lay::kVersion, 0, 0, font_.Handle()));
+    SiteLink.Attach(CreateLabel(text::kSiteLink, lay::kSiteLink, kSiteLink, SS_NOTIFY, linkFont_.Handle()));
+    SiteLink.OnMouseEnter = [this] { SiteLinkMouseEnter(); };
+    SiteLink.OnMouseLeave = [this] { SiteLinkMouseLeave(); };
+    // The picture is the icon's drawing; an icon draws it through its mask.
+    picture_ = ui::CreateIcon(art::IconLarge());
+    Image1 = ui::Control(CreateControl("STATIC", nullptr, WS_VISIBLE | SS_ICON, 0,
+                                       layout::At(lay::kImage.x, lay::kImage.y, 32, 32), 0, Panel1.Handle()));
+    SendMessageA(Image1.Handle(), STM_SETICON, reinterpret_cast<WPARAM>(picture_), 0);
+}
+
+HWND TAboutBox::CreateLabel(const char* text, POINT at, int id, DWORD extraStyle, HFONT font) {
+    SIZE size = ui::TextSize(font, text);
+    HWND label = CreateControl("STATIC", text, WS_VISIBLE | SS_LEFT | SS_NOPREFIX | extraStyle, 0,
+                               layout::At(at.x, at.y, size.cx, size.cy), id, Panel1.Handle());
+    SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    return label;
 }
 
 void TAboutBox::FormKeyPress(char& key) {
     if (key != kEsc) return;
     key = 0;
+    Close();
+}
+
+void TAboutBox::ControlCommand(int id, int code) {
+    if (id == kOKButton && code == BN_CLICKED) OKButtonClick();
+    else if (id == kSiteLink && code == STN_CLICKED) SiteLinkClick();
+}
+
+HBRUSH TAboutBox::ControlColor(HWND control, HDC dc) {
+    if (control != SiteLink.Handle()) return nullptr;
+    SetTextColor(dc, linkColor_);
+    SetBkColor(dc, GetSysColor(COLOR_3DLIGHT));
+    return GetSysColorBrush(COLOR_3DLIGHT);
+}
+
+void TAboutBox::OKButtonClick() { EndModal(IDOK); }
+
+void TAboutBox::SiteLinkMouseEnter() {
+    linkColor_ = kLinkRed;
+    InvalidateRect(SiteLink.Handle(), nullptr, TRUE);
+}
+
+void TAboutBox::SiteLinkMouseLeave() {
+    linkColor_ = kLinkBlue;
+    InvalidateRect(SiteLink.Handle(), nullptr, TRUE);
+}
+
+void TAboutBox::SiteLinkClick() {
+    // Whatever the shell answers, the box closes: there is nothing to report.
+    shellExecute_(Handle(), "open", text::kSiteAddress, nullptr, nullptr, SW_SHOW);
     Close();
 }
 

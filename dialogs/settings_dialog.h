@@ -1,10 +1,24 @@
-// The settings dialog: the load folder and four switches.
+// The settings dialog: the load folder and four switches, read from the
+// settings file at every showing and written back only when confirmed.
 #pragma once
 
+#include "ui/controls.h"
 #include "ui/font.h"
 #include "ui/form.h"
+#include "ui/panel.h"
 
 namespace dialogs {
+
+enum SettingsControl : int {
+    kBtnSet = 301,
+    kBtnCancel,
+    kEdtDirOpen,
+    kBtnDirSel1,
+    kChkPrompt,
+    kChkClose,
+    kChkOtherExt,
+    kChkTop,
+};
 
 class TSettings : public ui::Form {
  public:
@@ -12,10 +26,34 @@ class TSettings : public ui::Form {
     // Creates the dialog hidden, owned by `owner`.
     void Create(HWND owner);
 
+    void LoadControls();
+    void StoreControls();
+    void BrowseLoadFolder();
+
+    ui::Button btnSet;
+    ui::Button btnCancel;
+    ui::Panel Panel1;
+    ui::Control edtDirOpen;
+    ui::Control edtDirOpenLabel;
+    ui::Button btnDirSel1;
+    ui::CheckBox chkPrompt;
+    ui::CheckBox chkClose;
+    ui::CheckBox chkOtherExt;
+    ui::CheckBox chkTop;
+
  protected:
+    void CreateControls() override;
+    void FormShow() override;
     void FormKeyPress(char& key) override;
+    void ControlCommand(int id, int code) override;
 
  private:
+    void btnSetClick();
+    void btnCancelClick();
+    void btnDirSel1Click();
+    HWND CreateInPanel(const char* className, const char* text, DWORD style, DWORD exStyle, const RECT& bounds,
+                       int id);
+
     ui::Font font_;
 };
 

@@ -11,6 +11,7 @@
 #include "ui/file_dialog.h"
 #include "ui/font.h"
 #include "ui/form.h"
+#include "ui/shell.h"
 #include "ui/toolbar.h"
 
 namespace launcher {
@@ -33,8 +34,6 @@ inline constexpr int kImagePinned = 6;
 
 class TMainForm : public ui::Form {
  public:
-    // Starts a program as ShellExecuteA does; tests put a recorder here.
-    using ShellExecuteFunction = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
 
     TMainForm();
     ~TMainForm() override;
@@ -59,7 +58,7 @@ class TMainForm : public ui::Form {
     void Pin();
     // Starts the network shell on a script, visible or not as ShowPrompt says.
     void RunScript(const std::string& path);
-    void SetShellExecute(ShellExecuteFunction function) { shellExecute_ = function; }
+    void SetShellExecute(ui::ShellExecuteFunction function) { shellExecute_ = function; }
     // The command line whose arguments the first showing runs (the process's own by default).
     void SetCommandLine(std::string commandLine) { commandLine_ = std::move(commandLine); }
 
@@ -99,7 +98,7 @@ class TMainForm : public ui::Form {
     HIMAGELIST images_ = nullptr;
     ui::ToolBar toolBar_;
     controls::THScrollListbox list_;
-    ShellExecuteFunction shellExecute_ = &ShellExecuteA;
+    ui::ShellExecuteFunction shellExecute_ = &ShellExecuteA;
     std::string commandLine_ = GetCommandLineA();
     ui::Form* settings_ = nullptr;
     ui::Form* aboutBox_ = nullptr;

@@ -26,8 +26,29 @@ inline constexpr char kSaveCaption[] = "設定ファイルの保存";
 inline constexpr char kCannotWriteFormat[] = "%s に書き込めません";
 inline constexpr char kCannotInsertLine[] = "行を挿入できません";
 
-// Dialogs.
+// Settings dialog.
 inline constexpr char kSettingsCaption[] = "設定";
+inline constexpr char kSetButton[] = "設定";
+inline constexpr char kCancelButton[] = "キャンセル";
+inline constexpr char kLoadFolderLabel[] = "読込フォルダ";
+inline constexpr char kBrowseButton[] = "...";
+inline constexpr char kPromptCheck[] = "コマンド プロンプトを表示する";
+inline constexpr char kCloseCheck[] = "ネットワーク設定変更時にkelvaroを終了する";
+inline constexpr char kOtherExtCheck[] = "*.nsh 以外のファイルも表示する";
+inline constexpr char kTopCheck[] = "「常に最前面に表示」状態で起動する";
+inline constexpr char kBrowseTitle[] = "リストに読み込むフォルダを選択してください";
+inline constexpr char kInvalidFolder[] = "フォルダ設定が不正です";
+inline constexpr char kErrorCaption[] = "Error";
+inline constexpr char kSaveConfirm[] = "設定を保存します。よろしいですか？";
+inline constexpr char kSaveConfirmCaption[] = "Save";
+
+// About box.
 inline constexpr char kAboutCaption[] = "バージョン情報";
+inline constexpr char kProductName[] = "kelvaro";
+inline constexpr char kVersion[] = "Ver 0.3.0";
+inline constexpr char kCopyright[] = "(C) 2026 kelvaro";
+inline constexpr char kSiteLink[] = "開発元サイト";
+inline constexpr char kSiteAddress[] = "https://kelvaro.example/";
+inline constexpr char kOkButton[] = "OK";
 
 }  // namespace text

@@ -58,6 +58,7 @@ bool Application::HandlePendingMessages() {
 
 void Application::Dispatch(MSG& msg) {
     if (msg.message == WM_CHAR && PreviewKey(msg)) return;
+    if (msg.message == WM_KEYDOWN && DialogKey(msg)) return;
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
 }
@@ -65,15 +66,26 @@ void Application::Dispatch(MSG& msg) {
 // Key preview: a form that asks for it sees each typed character before the
 // focused control; a character it sets to 0 goes no further.
 bool Application::PreviewKey(MSG& msg) {
-    HWND root = GetAncestor(msg.hwnd, GA_ROOT);
-    auto form = std::find_if(forms_.begin(), forms_.end(),
-                             [root](Form* f) { return f->Handle() == root && f->KeyPreview(); });
-    if (form == forms_.end()) return false;
+    Form* form = FormOf(msg.hwnd);
+    if (!form || !form->KeyPreview()) return false;
     char key = static_cast<char>(msg.wParam);
-    Guard([&] { (*form)->PreviewKeyPress(key); });
+    Guard([&] { form->PreviewKeyPress(key); });
     if (key == 0) return true;
     msg.wParam = static_cast<unsigned char>(key);
     return false;
+}
+
+bool Application::DialogKey(MSG& msg) {
+    Form* form = FormOf(msg.hwnd);
+    bool used = false;
+    if (form) Guard([&] { used = form->HandleDialogKey(msg); });
+    return used;
+}
+
+Form* Application::FormOf(HWND hwnd) const {
+    HWND root = GetAncestor(hwnd, GA_ROOT);
+    auto form = std::find_if(forms_.begin(), forms_.end(), [root](Form* f) { return f->Handle() == root; });
+    return form == forms_.end() ? nullptr : *form;
 }
 
 HWND Application::ActiveOwner() const {

@@ -68,6 +68,8 @@ class Application {
     Application() = default;
     void Dispatch(MSG& msg);
     bool PreviewKey(MSG& msg);
+    bool DialogKey(MSG& msg);
+    Form* FormOf(HWND hwnd) const;
     HWND ActiveOwner() const;
 
     std::string title_;

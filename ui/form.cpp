@@ -31,6 +31,7 @@ void Form::CreateForm(const Style& style) {
     RegisterFormClass();
     font_ = style.font;
     keyPreview_ = style.keyPreview;
+    centerOnFirstShow_ = style.centerOnFirstShow;
     const Bounds& b = style.bounds;
     RECT rect{b.left, b.top, b.left + b.width, b.top + b.height};
     CreateOwnWindow(kFormClass, style.caption, style.style, style.exStyle, rect, style.owner);
@@ -52,11 +53,42 @@ HWND Form::CreateControl(const char* className, const char* text, DWORD style, D
 }
 
 void Form::Show() {
+    // FormShow runs on every showing, before the form is placed and visible.
+    Application::Instance().Guard([this] { FormShow(); });
+    if (!shown_ && centerOnFirstShow_) CenterOnActiveMonitor();
+    shown_ = true;
     ShowWindow(Handle(), SW_SHOWNORMAL);
-    if (!shown_) {
-        shown_ = true;
-        Application::Instance().Guard([this] { FormShow(); });
+}
+
+// Centred on the monitor of the active window (the primary one if none).
+void Form::CenterOnActiveMonitor() {
+    MONITORINFO monitor{sizeof monitor};
+    GetMonitorInfoA(MonitorFromWindow(GetActiveWindow(), MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& area = monitor.rcMonitor;
+    Bounds b = GetBounds();
+    b.left = area.left + (area.right - area.left - b.width) / 2;
+    b.top = area.top + (area.bottom - area.top - b.height) / 2;
+    SetBounds(b);
+}
+
+bool Form::HandleDialogKey(const MSG& msg) {
+    if (msg.message != WM_KEYDOWN) return false;
+    if (msg.wParam == VK_TAB) {
+        HWND next = GetNextDlgTabItem(Handle(), GetFocus(), GetKeyState(VK_SHIFT) < 0);
+        if (next) SetFocus(next);
+        return next != nullptr;
     }
+    if (msg.wParam != VK_RETURN) return false;
+    HWND focus = GetFocus();
+    char className[16] = {};
+    GetClassNameA(focus, className, sizeof className);
+    const LONG type = GetWindowLongA(focus, GWL_STYLE) & BS_TYPEMASK;
+    HWND button = lstrcmpiA(className, "Button") == 0 && (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON)
+                      ? focus
+                      : defaultButton_;
+    if (!button) return false;
+    SendMessageA(button, BM_CLICK, 0, 0);
+    return true;
 }
 
 void Form::Hide() { ShowWindow(Handle(), SW_HIDE); }
@@ -149,6 +181,11 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
         if (lParam) ControlCommand(LOWORD(wParam), HIWORD(wParam));
         return 0;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN: {
+        HBRUSH brush = ControlColor(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam));
+        return brush ? reinterpret_cast<LRESULT>(brush) : CallDefault(message, wParam, lParam);
+    }
     case WM_NOTIFY: {
         bool handled = false;
         LRESULT result = ControlNotify(*reinterpret_cast<NMHDR*>(lParam), handled);

@@ -28,6 +28,7 @@ class Form : public Window {
         HFONT font;  // given to every control the form creates
         bool keyPreview;
         HWND owner = nullptr;
+        bool centerOnFirstShow = false;  // later showings keep where it was left
     };
 
     void Show();
@@ -52,6 +53,10 @@ class Form : public Window {
     void SetClientSize(int width, int height);
 
     bool KeyPreview() const { return keyPreview_; }
+    // Tab and Shift+Tab move through the tab order; Enter presses the focused
+    // push button, or else the default button. True when the key was used.
+    bool HandleDialogKey(const MSG& msg);
+    void SetDefaultButton(HWND button) { defaultButton_ = button; }
     // The form's look at a typed character; set it to 0 to consume it.
     void PreviewKeyPress(char& key) { FormKeyPress(key); }
 
@@ -76,6 +81,8 @@ class Form : public Window {
     // A control's WM_NOTIFY; `handled` stays false to get the default handling.
     virtual LRESULT ControlNotify(NMHDR& /*header*/, bool& /*handled*/) { return 0; }
     virtual void ClientResized(int /*width*/, int /*height*/) {}
+    // Colours of a static or check box control; null for the standard ones.
+    virtual HBRUSH ControlColor(HWND /*control*/, HDC /*dc*/) { return nullptr; }
 
     // Ends a modal run with this result.
     void EndModal(int result) { modalResult_ = result; }
@@ -87,9 +94,12 @@ class Form : public Window {
     void ApplyMinSize(MINMAXINFO& info) const;
     void RememberFocus();
     void RestoreFocus();
+    void CenterOnActiveMonitor();
 
     HFONT font_ = nullptr;
     HWND lastFocus_ = nullptr;
+    HWND defaultButton_ = nullptr;
+    bool centerOnFirstShow_ = false;
     bool keyPreview_ = false;
     bool shown_ = false;
     bool modal_ = false;

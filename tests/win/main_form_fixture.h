@@ -15,7 +15,7 @@
 using launcher::TMainForm;
 
 class MainFormTest : public testing::Test {
- protected:
+ public:
     void SetUp() override {
         test::RemoveTree(test::SettingsPath());
         app.ResetTermination();

@@ -120,6 +120,26 @@ void CALLBACK DialogDriver::Tick(HWND, UINT, UINT_PTR, DWORD) {
     self->action_(dialog, self->context_);
 }
 
+Soon* Soon::current_ = nullptr;
+
+Soon::Soon(Action action, void* context, UINT delayMs) : action_(action), context_(context) {
+    current_ = this;
+    timer_ = SetTimer(nullptr, 0, delayMs, &Tick);
+}
+
+Soon::~Soon() {
+    KillTimer(nullptr, timer_);
+    current_ = nullptr;
+}
+
+void CALLBACK Soon::Tick(HWND, UINT, UINT_PTR, DWORD) {
+    Soon* self = current_;
+    if (!self || self->done_) return;
+    self->done_ = true;
+    KillTimer(nullptr, self->timer_);
+    self->action_(self->context_);
+}
+
 std::string FileNameField(HWND dialog) {
     char text[1024] = {};
     HWND field = GetDlgItem(dialog, cmb13);

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -77,6 +78,26 @@ class DialogDriver {
     void* context_;
     UINT_PTR timer_;
     bool acted_ = false;
+};
+
+// Runs an action once, from a timer, inside whatever message loop is then
+// running (a modal form's, say): how a test acts on a window while it is modal.
+class Soon {
+ public:
+    using Action = void (*)(void* context);
+    Soon(Action action, void* context, UINT delayMs = 50);
+    ~Soon();
+    Soon(const Soon&) = delete;
+    Soon& operator=(const Soon&) = delete;
+    bool Done() const { return done_; }
+
+ private:
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
+    static Soon* current_;
+    Action action_;
+    void* context_;
+    UINT_PTR timer_;
+    bool done_ = false;
 };
 
 // The text of a dialog's file name field, and typing into it.

@@ -1,0 +1,236 @@
+// The settings dialog: what it shows, what it writes, and how it closes.
+#include "dialogs/settings_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include "launcher/settings_file.h"
+#include "resources/texts.h"
+#include "tests/win/main_form_fixture.h"
+
+namespace {
+
+class SettingsDialogTest : public MainFormTest {
+ public:
+    void SetUp() override {
+        MainFormTest::SetUp();
+        Create();
+        settings.Create(form->Handle());
+        form->SetDialogs(&settings, nullptr);
+        form->Show();
+    }
+
+    // Clicks a push button the way the user does, through the button itself.
+    void Click(ui::Button& button) {
+        button.Click();
+        test::Pump();
+    }
+    // Opens the dialog from the main window and runs `during` inside its modal run.
+    void OpenFromMainWindow(test::Soon::Action during, void* context = nullptr) {
+        test::Soon soon(during, context ? context : this);
+        SendMessageA(form->Handle(), WM_COMMAND, MAKEWPARAM(launcher::kToolBtnSettings, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(form->ToolBar1().Handle()));
+        EXPECT_TRUE(soon.Done());
+    }
+    static SettingsDialogTest& Self(void* context) { return *static_cast<SettingsDialogTest*>(context); }
+
+    dialogs::TSettings settings;
+    test::MessageBoxes boxes;
+};
+
+TEST_F(SettingsDialogTest, WithoutSettingsFileShowsTheDefaults) {
+    settings.Show();
+    EXPECT_EQ(settings.edtDirOpen.Text(), launcher::ExeFolder());
+    EXPECT_TRUE(settings.chkPrompt.Checked());
+    EXPECT_FALSE(settings.chkClose.Checked() || settings.chkOtherExt.Checked() || settings.chkTop.Checked());
+}
+
+TEST_F(SettingsDialogTest, OnlyTheTextOneChecksABoxAndOthersAreStoredAsZero) {
+    for (const char* value : {"true", "01", ""}) {
+        WriteSettings(std::string("[CHECKBOX]\r\nDos=") + value + "\r\nClose=1\r\n");
+        settings.Show();
+        EXPECT_FALSE(settings.chkPrompt.Checked()) << value;
+        EXPECT_TRUE(settings.chkClose.Checked());
+    }
+    settings.edtDirOpen.SetText(folder.Path());
+    Click(settings.btnSet);
+    EXPECT_NE(test::ReadText(test::SettingsPath()).find("Dos=0\r\n"), std::string::npos);
+}
+
+TEST_F(SettingsDialogTest, InvalidFoldersAreRefusedAndTheFileIsUntouched) {
+    WriteSettings("[DIR]\r\nLoadFolder=" + folder.Path() + "\r\n");
+    test::WriteText(folder / "file.nsh", "");
+    settings.Show();
+    for (const std::string& bad : {std::string(""), folder / "file.nsh", folder / "missing"}) {
+        settings.edtDirOpen.SetText(bad);
+        Click(settings.btnSet);
+        ASSERT_FALSE(boxes.Shown().empty());
+        EXPECT_EQ(boxes.Shown().back().text, text::kInvalidFolder) << bad;
+        EXPECT_EQ(boxes.Shown().back().caption, "Error");
+        EXPECT_EQ(boxes.Shown().back().type, static_cast<UINT>(MB_OK));
+        EXPECT_EQ(test::ReadText(test::SettingsPath()), "[DIR]\r\nLoadFolder=" + folder.Path() + "\r\n");
+        EXPECT_TRUE(settings.Visible());
+        EXPECT_EQ(settings.edtDirOpen.Text(), bad) << "left as the user typed it";
+    }
+}
+
+TEST_F(SettingsDialogTest, DeclinedConfirmationKeepsTheDialogAndItsChanges) {
+    settings.Show();
+    settings.edtDirOpen.SetText(folder.Path());
+    settings.chkTop.SetChecked(true);
+    boxes.SetAnswer(IDCANCEL);
+    Click(settings.btnSet);
+    Click(settings.btnSet);
+    ASSERT_EQ(boxes.Shown().size(), 2u) << "asked again";
+    EXPECT_EQ(boxes.Shown()[0].text, text::kSaveConfirm);
+    EXPECT_EQ(boxes.Shown()[0].caption, "Save");
+    EXPECT_EQ(boxes.Shown()[0].type, static_cast<UINT>(MB_OKCANCEL));
+    EXPECT_FALSE(test::Exists(test::SettingsPath()));
+    EXPECT_TRUE(settings.Visible());
+    EXPECT_TRUE(settings.chkTop.Checked());
+}
+
+TEST_F(SettingsDialogTest, ConfirmedSaveWritesTheFiveKeysInOrderAndTheListFollows) {
+    test::WriteText(folder / "office.nsh", "");
+    OpenFromMainWindow([](void* self) {
+        auto& t = Self(self);
+        t.settings.edtDirOpen.SetText(t.folder.Path());
+        t.settings.chkOtherExt.SetChecked(true);
+        t.settings.btnSet.Click();
+    });
+    EXPECT_FALSE(settings.Visible());
+    EXPECT_EQ(test::ReadText(test::SettingsPath()), "[DIR]\r\nLoadFolder=" + folder.Path() +
+                                                        "\r\n[CHECKBOX]\r\nDos=1\r\nClose=0\r\nOtherExt=1\r\nTop=0\r\n");
+    EXPECT_EQ(Entries(), std::vector<std::string>{"office.nsh"});
+}
+
+TEST_F(SettingsDialogTest, EveryOtherWayOutWritesNothingButTheMainWindowRereads) {
+    const test::Soon::Action ways[] = {
+        [](void* self) { Self(self).settings.btnCancel.Click(); },
+        [](void* self) {  // Esc while the edit has the focus
+            Self(self).settings.edtDirOpen.Focus();
+            PostMessageA(Self(self).settings.edtDirOpen.Handle(), WM_KEYDOWN, VK_ESCAPE, 1);
+        },
+        [](void* self) { PostMessageA(Self(self).settings.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0); },
+    };
+    test::WriteText(folder / "a.nsh", "");
+    for (test::Soon::Action way : ways) {
+        const std::string before = "[DIR]\r\nLoadFolder=" + folder.Path() + "\r\n";
+        test::RemoveTree(test::SettingsPath());
+        form->LoadSettings();
+        EXPECT_EQ(form->HScrollListbox1().Count(), 0);
+        WriteSettings(before);  // changed by hand while the dialog runs
+        OpenFromMainWindow(way);
+        EXPECT_FALSE(settings.Visible());
+        EXPECT_EQ(test::ReadText(test::SettingsPath()), before);
+        EXPECT_EQ(form->HScrollListbox1().Count(), 1) << "re-read after the dialog closed";
+    }
+}
+
+TEST_F(SettingsDialogTest, RefusedWriteIsShownAndTheDialogStaysOpen) {
+    settings.Show();
+    settings.edtDirOpen.SetText(folder.Path());
+    ASSERT_TRUE(CreateDirectoryA(test::SettingsPath().c_str(), nullptr));
+    Click(settings.btnSet);
+    ASSERT_EQ(boxes.Shown().size(), 2u);
+    EXPECT_EQ(boxes.Shown()[1].text, test::SettingsPath() + " に書き込めません.");
+    EXPECT_EQ(boxes.Shown()[1].caption, "kelvaro");
+    EXPECT_EQ(boxes.Shown()[1].type, static_cast<UINT>(MB_OK | MB_ICONSTOP));
+    EXPECT_TRUE(settings.Visible());
+}
+
+TEST_F(SettingsDialogTest, EnterPressesOnlyAFocusedButton) {
+    settings.Show();
+    settings.edtDirOpen.SetText(folder.Path());
+    for (ui::Control control : {ui::Control(settings.edtDirOpen), ui::Control(settings.chkClose.Handle())}) {
+        control.Focus();
+        PostMessageA(control.Handle(), WM_KEYDOWN, VK_RETURN, 1);
+        test::Pump();
+    }
+    EXPECT_TRUE(boxes.Shown().empty());
+    EXPECT_FALSE(settings.chkClose.Checked());
+    settings.btnSet.Focus();
+    PostMessageA(settings.btnSet.Handle(), WM_KEYDOWN, VK_RETURN, 1);
+    test::Pump();
+    EXPECT_EQ(boxes.Shown().size(), 1u);
+}
+
+TEST_F(SettingsDialogTest, LayoutAndTabOrder) {
+    RECT client;
+    GetClientRect(settings.Handle(), &client);
+    EXPECT_EQ(client.right, 363);
+    EXPECT_EQ(client.bottom, 206);
+    auto rect = [](HWND control) {
+        RECT r = ui::Control(control).BoundsInParent();
+        return std::vector<LONG>{r.left, r.top, r.right - r.left, r.bottom - r.top};
+    };
+    EXPECT_EQ(rect(settings.btnSet.Handle()), (std::vector<LONG>{88, 168, 75, 25}));
+    EXPECT_EQ(rect(settings.btnCancel.Handle()), (std::vector<LONG>{200, 168, 75, 25}));
+    EXPECT_EQ(rect(settings.Panel1.Handle()), (std::vector<LONG>{0, 0, 363, 153}));
+    EXPECT_EQ(rect(settings.edtDirOpen.Handle()), (std::vector<LONG>{77, 10, 257, 20}));
+    EXPECT_EQ(rect(settings.btnDirSel1.Handle()), (std::vector<LONG>{333, 10, 25, 20}));
+    EXPECT_EQ(rect(settings.chkPrompt.Handle()), (std::vector<LONG>{24, 42, 249, 17}));
+    EXPECT_EQ(rect(settings.chkClose.Handle()), (std::vector<LONG>{24, 69, 257, 17}));
+    EXPECT_EQ(rect(settings.chkOtherExt.Handle()), (std::vector<LONG>{24, 96, 257, 17}));
+    EXPECT_EQ(rect(settings.chkTop.Handle()), (std::vector<LONG>{24, 124, 257, 17}));
+    std::vector<LONG> label = rect(settings.edtDirOpenLabel.Handle());
+    EXPECT_EQ(label[0] + label[2] + 3, 77) << "3 pixels left of the edit";
+    // Sized to its text (12 high in MS P Gothic, so at 14) and centred on the edit.
+    EXPECT_EQ(label[3], ui::TextSize(settings.FontHandle(), text::kLoadFolderLabel).cy);
+    EXPECT_EQ(label[1], 10 + (20 - label[3]) / 2);
+
+    std::vector<HWND> order{settings.btnSet.Handle(),     settings.btnCancel.Handle(), settings.edtDirOpen.Handle(),
+                            settings.btnDirSel1.Handle(), settings.chkPrompt.Handle(), settings.chkClose.Handle(),
+                            settings.chkOtherExt.Handle(), settings.chkTop.Handle(),   settings.btnSet.Handle()};
+    for (std::size_t i = 0; i + 1 < order.size(); ++i)
+        EXPECT_EQ(GetNextDlgTabItem(settings.Handle(), order[i], FALSE), order[i + 1]) << i;
+    EXPECT_FALSE(GetWindowLongA(settings.btnSet.Handle(), GWL_STYLE) & BS_DEFPUSHBUTTON);
+    EXPECT_FALSE(GetWindowLongA(settings.btnCancel.Handle(), GWL_STYLE) & BS_DEFPUSHBUTTON);
+}
+
+struct Showing {
+    RECT placement;
+    HWND focus;
+};
+
+TEST_F(SettingsDialogTest, FirstShowingCentredLaterOnesWhereLeftWithTheFocusAsLeft) {
+    Showing first{}, second{};
+    std::pair<SettingsDialogTest*, Showing*> firstVisit{this, &first}, secondVisit{this, &second};
+    OpenFromMainWindow(
+        [](void* context) {
+            auto* pair = static_cast<std::pair<SettingsDialogTest*, Showing*>*>(context);
+            dialogs::TSettings& dialog = pair->first->settings;
+            GetWindowRect(dialog.Handle(), &pair->second->placement);
+            pair->second->focus = GetFocus();
+            SetWindowPos(dialog.Handle(), nullptr, 40, 50, 0, 0, SWP_NOSIZE | SWP_NOZORDER);  // the user moves it
+            dialog.chkTop.Focus();
+            PostMessageA(dialog.chkTop.Handle(), WM_CHAR, 27, 1);  // Esc leaves the focus where it is
+        },
+        &firstVisit);
+    OpenFromMainWindow(
+        [](void* context) {
+            auto* pair = static_cast<std::pair<SettingsDialogTest*, Showing*>*>(context);
+            GetWindowRect(pair->first->settings.Handle(), &pair->second->placement);
+            pair->second->focus = GetFocus();
+            PostMessageA(pair->first->settings.Handle(), WM_CHAR, 27, 1);
+        },
+        &secondVisit);
+    const int width = first.placement.right - first.placement.left;
+    const int height = first.placement.bottom - first.placement.top;
+    EXPECT_EQ(first.placement.left, (GetSystemMetrics(SM_CXSCREEN) - width) / 2);
+    EXPECT_EQ(first.placement.top, (GetSystemMetrics(SM_CYSCREEN) - height) / 2);
+    EXPECT_EQ(first.focus, settings.btnSet.Handle());
+    EXPECT_EQ(second.placement.left, 40);
+    EXPECT_EQ(second.placement.top, 50);
+    EXPECT_EQ(second.focus, settings.chkTop.Handle());
+}
+
+TEST_F(SettingsDialogTest, CancelledFolderBrowserKeepsTheText) {
+    settings.Show();
+    settings.edtDirOpen.SetText("kept as typed");
+    test::DialogDriver driver([](HWND browser, void*) { test::PressButton(browser, IDCANCEL); }, nullptr);
+    Click(settings.btnDirSel1);
+    EXPECT_TRUE(driver.Acted());
+    EXPECT_EQ(settings.edtDirOpen.Text(), "kept as typed");
+}
+
+}  // namespace
