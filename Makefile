@@ -1,7 +1,9 @@
 # The two commands a newcomer needs, on a fresh Debian 12 machine (as root):
 #   make run    build kelvaro.exe and start it under Wine on the demo scripts
 #   make test   build everything and run every test
-.PHONY: run test deps win native
+#
+# Extras: make bench (benchmark report in docs/benchmarks.md).
+.PHONY: run test deps win native bench
 
 run: deps win
 	tools/with-display tools/demo-session
@@ -9,6 +11,9 @@ run: deps win
 test: deps win native
 	ctest --preset native
 	tools/with-display ctest --preset win
+
+bench: deps win
+	tools/with-display tools/bench
 
 deps:
 	@tools/install-deps

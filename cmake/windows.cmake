@@ -12,9 +12,10 @@ add_library(kelvaro_ui STATIC
   ui/list_box.cpp
   ui/panel.cpp
   ui/picture_bitmaps.cpp
+  ui/system_api.cpp
   ui/toolbar.cpp
   ui/window.cpp)
-target_link_libraries(kelvaro_ui PUBLIC kelvaro_core comctl32 comdlg32 gdi32 user32)
+target_link_libraries(kelvaro_ui PUBLIC kelvaro_core comctl32 gdi32 user32)
 target_compile_definitions(kelvaro_ui PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX STRICT _WIN32_WINNT=0x0501 _WIN32_IE=0x0600)
 
 add_library(kelvaro_app STATIC
@@ -29,7 +30,7 @@ add_library(kelvaro_app STATIC
   launcher/save_action.cpp
   launcher/script_list.cpp
   launcher/settings_file.cpp)
-target_link_libraries(kelvaro_app PUBLIC kelvaro_ui shell32 comdlg32 ole32)
+target_link_libraries(kelvaro_app PUBLIC kelvaro_ui)
 
 add_executable(kelvaro WIN32 app/main.cpp app/terminate.cpp)
 target_link_libraries(kelvaro PRIVATE kelvaro_app)
@@ -76,4 +77,14 @@ if(CMAKE_CROSSCOMPILING AND CMAKE_HOST_UNIX)
   add_test(NAME exe_contents COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/tools/check-exe $<TARGET_FILE:kelvaro>)
   # Runs on the host, not under Wine.
   set_tests_properties(exe_contents PROPERTIES LABELS host)
+  # A short run of the benchmark, so that it cannot rot.
+  add_test(NAME bench_smoke COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/tools/bench --quick)
 endif()
+
+# The benchmark (make bench): kelvaro against a bare program and a bare loop.
+add_executable(baseline WIN32 bench/baseline.cpp)
+target_link_libraries(baseline PRIVATE comctl32)
+target_link_options(baseline PRIVATE ${KELVARO_STATIC_LINK} -s -Wl,--gc-sections)
+add_executable(kelvaro_bench bench/bench_main.cpp)
+target_link_libraries(kelvaro_bench PRIVATE kelvaro_app)
+target_link_options(kelvaro_bench PRIVATE ${KELVARO_STATIC_LINK})

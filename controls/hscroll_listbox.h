@@ -18,6 +18,8 @@ class THScrollListbox : public ui::ListBox {
 
     // The widest entry's measured width; the extent last sent equals it.
     int MaxWidth() const { return FMaxWidth; }
+    // Texts measured since creation: the benchmark checks one per added entry.
+    std::size_t MeasureCount() const { return measureCount_; }
 
  protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -41,6 +43,7 @@ class THScrollListbox : public ui::ListBox {
     bool ownsCanvasFont_ = false;
     HDC batchDc_ = nullptr;   // held while a batch of changes runs
     std::string measured_;    // reused, so measuring does not allocate per entry
+    std::size_t measureCount_ = 0;
 };
 
 }  // namespace controls

@@ -30,6 +30,7 @@ void TAboutBox::Create(HWND owner) {
     ui::Form::Style style{text::kAboutCaption, lay::kDesignBounds, kDialogStyle, WS_EX_DLGMODALFRAME, font_.Handle(),
                           true, owner};
     style.centerOnFirstShow = true;
+    style.controlsAtFirstShow = true;
     CreateForm(style);
 }
 

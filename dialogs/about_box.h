@@ -11,6 +11,7 @@
 #include "ui/label.h"
 #include "ui/panel.h"
 #include "ui/shell.h"
+#include "ui/system_api.h"
 
 namespace dialogs {
 
@@ -53,7 +54,7 @@ class TAboutBox : public ui::Form {
     ui::Font linkFont_;
     HICON picture_ = nullptr;
     COLORREF linkColor_;
-    ui::ShellExecuteFunction shellExecute_ = &ShellExecuteA;
+    ui::ShellExecuteFunction shellExecute_ = &ui::api::ShellExecuteA;
 };
 
 }  // namespace dialogs

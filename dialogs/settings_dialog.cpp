@@ -9,6 +9,7 @@
 #include "resources/layouts.h"
 #include "resources/texts.h"
 #include "ui/application.h"
+#include "ui/system_api.h"
 
 namespace dialogs {
 namespace {
@@ -43,6 +44,7 @@ void TSettings::Create(HWND owner) {
     ui::Form::Style style{text::kSettingsCaption, lay::kDesignBounds, kDialogStyle, WS_EX_DLGMODALFRAME,
                           font_.Handle(), true, owner};
     style.centerOnFirstShow = true;
+    style.controlsAtFirstShow = true;
     CreateForm(style);
 }
 
@@ -116,10 +118,10 @@ void TSettings::BrowseLoadFolder() {
     browse.lpszTitle = text::kBrowseTitle;
     browse.ulFlags = BIF_RETURNONLYFSDIRS;
     std::string chosen = fallback;
-    if (LPITEMIDLIST item = SHBrowseForFolderA(&browse)) {
+    if (LPITEMIDLIST item = ui::api::SHBrowseForFolderA(&browse)) {
         // An item without a file-system path keeps the text as it was.
-        if (SHGetPathFromIDListA(item, buffer.data())) chosen = buffer.data();
-        CoTaskMemFree(item);
+        if (ui::api::SHGetPathFromIDListA(item, buffer.data())) chosen = buffer.data();
+        ui::api::CoTaskMemFree(item);
     }
     edtDirOpen.SetText(chosen);
 }

@@ -38,12 +38,17 @@ TMainForm::TMainForm()
 
 TMainForm::~TMainForm() {
     if (images_) ImageList_Destroy(images_);
-    if (iconLarge_) DestroyIcon(iconLarge_);
-    if (iconSmall_) DestroyIcon(iconSmall_);
 }
 
 void TMainForm::Create() {
-    CreateForm({text::kAppTitle, lay::kDesignBounds, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, font_.Handle(), true});
+    // Made once; they belong to the window class for the rest of the process.
+    static const HICON iconLarge = ui::CreateIcon(art::IconLarge());
+    static const HICON iconSmall = ui::CreateIcon(art::IconSmall());
+    Style style{text::kAppTitle, lay::kDesignBounds, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, font_.Handle(), true};
+    style.className = kClassName;
+    style.icon = iconLarge;
+    style.smallIcon = iconSmall;
+    CreateForm(style);
 }
 
 void TMainForm::SetDialogs(ui::Form* settings, ui::Form* aboutBox) {
@@ -53,10 +58,6 @@ void TMainForm::SetDialogs(ui::Form* settings, ui::Form* aboutBox) {
 
 void TMainForm::CreateControls() {
     SetMinSize(lay::kMinWidth, lay::kMinHeight);
-    iconLarge_ = ui::CreateIcon(art::IconLarge());
-    iconSmall_ = ui::CreateIcon(art::IconSmall());
-    SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(iconLarge_));
-    SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(iconSmall_));
     // The list comes first so that it is first in tab order.
     CreateList();
     CreateToolBar();
@@ -96,7 +97,8 @@ void TMainForm::ClientResized(int width, int height) {
 }
 
 void TMainForm::FormCreate() {
-    DragAcceptFiles(Handle(), TRUE);
+    // What DragAcceptFiles does, without loading shell32 at start-up for it.
+    SetWindowLongA(Handle(), GWL_EXSTYLE, GetWindowLongA(Handle(), GWL_EXSTYLE) | WS_EX_ACCEPTFILES);
     LoadFormPosition();
     LoadSettings();
 }

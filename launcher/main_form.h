@@ -12,6 +12,7 @@
 #include "ui/font.h"
 #include "ui/form.h"
 #include "ui/shell.h"
+#include "ui/system_api.h"
 #include "ui/toolbar.h"
 
 namespace launcher {
@@ -34,6 +35,8 @@ inline constexpr int kImagePinned = 6;
 
 class TMainForm : public ui::Form {
  public:
+    static constexpr char kClassName[] = "KelvaroMainForm";
+
 
     TMainForm();
     ~TMainForm() override;
@@ -93,12 +96,10 @@ class TMainForm : public ui::Form {
     void SetPinLook(bool pinned);
 
     ui::Font font_;
-    HICON iconLarge_ = nullptr;
-    HICON iconSmall_ = nullptr;
     HIMAGELIST images_ = nullptr;
     ui::ToolBar toolBar_;
     controls::THScrollListbox list_;
-    ui::ShellExecuteFunction shellExecute_ = &ShellExecuteA;
+    ui::ShellExecuteFunction shellExecute_ = &ui::api::ShellExecuteA;
     std::string commandLine_ = GetCommandLineA();
     ui::Form* settings_ = nullptr;
     ui::Form* aboutBox_ = nullptr;

@@ -15,16 +15,16 @@ namespace {
 class DropHandle {
  public:
     explicit DropHandle(HDROP drop) : drop_(drop) {}
-    ~DropHandle() { DragFinish(drop_); }
+    ~DropHandle() { ui::api::DragFinish(drop_); }
     DropHandle(const DropHandle&) = delete;
     DropHandle& operator=(const DropHandle&) = delete;
 
     // The first dropped name, whole however long it is: a name cut to fit a
     // fixed buffer could name another file.
     std::string FirstName() const {
-        UINT length = DragQueryFileA(drop_, 0, nullptr, 0);
+        UINT length = ui::api::DragQueryFileA(drop_, 0, nullptr, 0);
         std::vector<char> name(length + 1, '\0');
-        DragQueryFileA(drop_, 0, name.data(), length + 1);
+        ui::api::DragQueryFileA(drop_, 0, name.data(), length + 1);
         return name.data();
     }
 

@@ -6,6 +6,7 @@
 
 #include "ui/application.h"
 #include "ui/path_text.h"
+#include "ui/system_api.h"
 
 namespace ui {
 namespace {
@@ -52,7 +53,7 @@ bool FileDialog::Execute(HWND owner) {
     BOOL confirmed;
     {
         TaskWindowsDisabled others(owner);
-        confirmed = kind_ == Kind::Open ? GetOpenFileNameA(&ofn) : GetSaveFileNameA(&ofn);
+        confirmed = kind_ == Kind::Open ? api::GetOpenFileNameA(&ofn) : api::GetSaveFileNameA(&ofn);
     }
     if (!confirmed) return false;
     fileName_ = file.data();

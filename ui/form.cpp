@@ -7,37 +7,38 @@
 namespace ui {
 namespace {
 
-constexpr char kFormClass[] = "KelvaroForm";
 constexpr int kModalCancel = IDCANCEL;
 
 }  // namespace
 
 Form::~Form() { Application::Instance().RemoveForm(this); }
 
-void Form::RegisterFormClass() {
-    static bool registered = false;
-    if (registered) return;
-    WNDCLASSA wc{};
+// The icons go with the class: set on a window after its creation, Wine
+// converts them for X once more, which costs start-up a few milliseconds.
+void Form::RegisterFormClass(const Style& style) {
+    WNDCLASSEXA wc{sizeof wc};
+    if (GetClassInfoExA(GetModuleHandleA(nullptr), style.className, &wc)) return;
     wc.lpfnWndProc = &Window::Trampoline;
     wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hIcon = style.icon;
+    wc.hIconSm = style.smallIcon;
     wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kFormClass;
-    if (!RegisterClassA(&wc)) throw Error("RegisterClass failed");
-    registered = true;
+    wc.lpszClassName = style.className;
+    if (!RegisterClassExA(&wc)) throw Error("RegisterClass failed");
 }
 
 void Form::CreateForm(const Style& style) {
-    RegisterFormClass();
+    RegisterFormClass(style);
     font_ = style.font;
     keyPreview_ = style.keyPreview;
     centerOnFirstShow_ = style.centerOnFirstShow;
     const Bounds& b = style.bounds;
     RECT rect{b.left, b.top, b.left + b.width, b.top + b.height};
-    CreateOwnWindow(kFormClass, style.caption, style.style, style.exStyle, rect, style.owner);
+    CreateOwnWindow(style.className, style.caption, style.style, style.exStyle, rect, style.owner);
     Application::Instance().AddForm(this);
     if (font_) SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-    CreateControls();
+    if (!style.controlsAtFirstShow) EnsureControls();
     Application::Instance().Guard([this] { FormCreate(); });
 }
 
@@ -52,7 +53,14 @@ HWND Form::CreateControl(const char* className, const char* text, DWORD style, D
     return control;
 }
 
+void Form::EnsureControls() {
+    if (controlsCreated_) return;
+    controlsCreated_ = true;
+    CreateControls();
+}
+
 void Form::Show() {
+    EnsureControls();
     // FormShow runs on every showing, before the form is placed and visible.
     Application::Instance().Guard([this] { FormShow(); });
     if (!shown_ && centerOnFirstShow_) CenterOnActiveMonitor();

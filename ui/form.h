@@ -29,6 +29,13 @@ class Form : public Window {
         bool keyPreview;
         HWND owner = nullptr;
         bool centerOnFirstShow = false;  // later showings keep where it was left
+        // Controls made at the first showing, not at creation: a form that
+        // may never be shown costs start-up nothing but its window.
+        bool controlsAtFirstShow = false;
+        // Forms of one class share its icons.
+        const char* className = "KelvaroForm";
+        HICON icon = nullptr;
+        HICON smallIcon = nullptr;
     };
 
     void Show();
@@ -90,16 +97,18 @@ class Form : public Window {
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-    static void RegisterFormClass();
+    static void RegisterFormClass(const Style& style);
     void ApplyMinSize(MINMAXINFO& info) const;
     void RememberFocus();
     void RestoreFocus();
     void CenterOnActiveMonitor();
+    void EnsureControls();
 
     HFONT font_ = nullptr;
     HWND lastFocus_ = nullptr;
     HWND defaultButton_ = nullptr;
     bool centerOnFirstShow_ = false;
+    bool controlsCreated_ = false;
     bool keyPreview_ = false;
     bool shown_ = false;
     bool modal_ = false;

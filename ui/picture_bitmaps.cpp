@@ -6,11 +6,32 @@
 
 namespace ui {
 
-HBITMAP CreateColorBitmap(const art::Picture& picture, COLORREF transparent) {
+namespace {
+
+// The pictures side by side in one row, as an image list takes a strip.
+class Strip {
+ public:
+    Strip(const art::Picture* const* pictures, int count)
+        : pictures_(pictures), count_(count), width_(pictures[0]->width), height_(pictures[0]->height) {}
+    int Width() const { return width_ * count_; }
+    int Height() const { return height_; }
+    bool PixelAt(int x, int y, std::uint32_t& rgb) const {
+        return art::PixelAt(*pictures_[x / width_], x % width_, y, rgb);
+    }
+
+ private:
+    const art::Picture* const* pictures_;
+    int count_;
+    int width_;
+    int height_;
+};
+
+template <class Source>
+HBITMAP ColorBitmap(const Source& source, COLORREF transparent) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = picture.width;
-    info.bmiHeader.biHeight = -picture.height;  // top-down, as the rows are written
+    info.bmiHeader.biWidth = source.Width();
+    info.bmiHeader.biHeight = -source.Height();  // top-down, as the rows are written
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
@@ -19,46 +40,51 @@ HBITMAP CreateColorBitmap(const art::Picture& picture, COLORREF transparent) {
     if (!bitmap) throw Error("CreateDIBSection failed");
     auto* pixels = static_cast<std::uint32_t*>(bits);
     const std::uint32_t ground = (GetRValue(transparent) << 16) | (GetGValue(transparent) << 8) | GetBValue(transparent);
-    for (int y = 0; y < picture.height; ++y)
-        for (int x = 0; x < picture.width; ++x) {
+    for (int y = 0; y < source.Height(); ++y)
+        for (int x = 0; x < source.Width(); ++x) {
             std::uint32_t rgb = 0;
-            pixels[y * picture.width + x] = art::PixelAt(picture, x, y, rgb) ? rgb : ground;
+            pixels[y * source.Width() + x] = source.PixelAt(x, y, rgb) ? rgb : ground;
         }
     return bitmap;
 }
 
-HBITMAP CreateMaskBitmap(const art::Picture& picture) {
-    const int stride = ((picture.width + 15) / 16) * 2;  // monochrome rows are WORD-aligned
-    std::vector<unsigned char> bits(static_cast<std::size_t>(stride * picture.height), 0);
-    for (int y = 0; y < picture.height; ++y)
-        for (int x = 0; x < picture.width; ++x) {
+template <class Source>
+HBITMAP MaskBitmap(const Source& source) {
+    const int stride = ((source.Width() + 15) / 16) * 2;  // monochrome rows are WORD-aligned
+    std::vector<unsigned char> bits(static_cast<std::size_t>(stride * source.Height()), 0);
+    for (int y = 0; y < source.Height(); ++y)
+        for (int x = 0; x < source.Width(); ++x) {
             std::uint32_t rgb = 0;
-            if (!art::PixelAt(picture, x, y, rgb)) bits[y * stride + x / 8] |= static_cast<unsigned char>(0x80 >> (x % 8));
+            if (!source.PixelAt(x, y, rgb)) bits[y * stride + x / 8] |= static_cast<unsigned char>(0x80 >> (x % 8));
         }
-    HBITMAP mask = CreateBitmap(picture.width, picture.height, 1, 1, bits.data());
+    HBITMAP mask = CreateBitmap(source.Width(), source.Height(), 1, 1, bits.data());
     if (!mask) throw Error("CreateBitmap failed");
     return mask;
 }
 
+}  // namespace
+
 HIMAGELIST CreateImageList(const art::Picture* const* pictures, int count) {
     HIMAGELIST list = ImageList_Create(pictures[0]->width, pictures[0]->height, ILC_COLOR24 | ILC_MASK, count, 0);
     if (!list) throw Error("ImageList_Create failed");
-    for (int i = 0; i < count; ++i) {
-        // Black under the mask, so that drawing through the mask leaves the ground untouched.
-        HBITMAP color = CreateColorBitmap(*pictures[i], RGB(0, 0, 0));
-        HBITMAP mask = CreateMaskBitmap(*pictures[i]);
-        ImageList_Add(list, color, mask);
-        DeleteObject(color);
-        DeleteObject(mask);
-    }
+    // One strip for all: a few GDI objects instead of two per picture.
+    Strip strip(pictures, count);
+    // Black under the mask, so that drawing through the mask leaves the ground untouched.
+    HBITMAP color = ColorBitmap(strip, RGB(0, 0, 0));
+    HBITMAP mask = MaskBitmap(strip);
+    ImageList_Add(list, color, mask);
+    DeleteObject(color);
+    DeleteObject(mask);
     return list;
 }
 
 HICON CreateIcon(const art::Picture& picture) {
+    const art::Picture* pictureAddress = &picture;
     ICONINFO info{};
     info.fIcon = TRUE;
-    info.hbmColor = CreateColorBitmap(picture, RGB(0, 0, 0));
-    info.hbmMask = CreateMaskBitmap(picture);
+    Strip single(&pictureAddress, 1);
+    info.hbmColor = ColorBitmap(single, RGB(0, 0, 0));
+    info.hbmMask = MaskBitmap(single);
     HICON icon = CreateIconIndirect(&info);
     DeleteObject(info.hbmColor);
     DeleteObject(info.hbmMask);

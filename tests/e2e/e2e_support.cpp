@@ -42,7 +42,7 @@ BOOL CALLBACK FindMainWindow(HWND hwnd, LPARAM lParam) {
     GetWindowThreadProcessId(hwnd, &pid);
     char className[64] = {};
     GetClassNameA(hwnd, className, sizeof className);
-    if (pid == search->processId && IsWindowVisible(hwnd) && std::string(className) == "KelvaroForm" &&
+    if (pid == search->processId && IsWindowVisible(hwnd) && std::string(className) == "KelvaroMainForm" &&
         !GetWindow(hwnd, GW_OWNER)) {
         search->found = hwnd;
         return FALSE;

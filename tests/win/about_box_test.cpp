@@ -41,6 +41,7 @@ class AboutBoxTest : public MainFormTest {
 };
 
 TEST_F(AboutBoxTest, Layout) {
+    about.Show();  // the controls are made at the first showing
     RECT client;
     GetClientRect(about.Handle(), &client);
     EXPECT_EQ(client.right, 185);
@@ -79,6 +80,7 @@ TEST_F(AboutBoxTest, EnterPressesOkAndEscClosesFromAnyWhere) {
 }
 
 TEST_F(AboutBoxTest, LinkTurnsRedUnderThePointerAndBlueOffIt) {
+    about.Show();
     EXPECT_EQ(LinkTextColor(), RGB(0, 0, 255));
     SendMessageA(about.SiteLink.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
     EXPECT_EQ(LinkTextColor(), RGB(255, 0, 0));

@@ -155,6 +155,7 @@ TEST_F(SettingsDialogTest, EnterPressesOnlyAFocusedButton) {
 }
 
 TEST_F(SettingsDialogTest, LayoutAndTabOrder) {
+    settings.Show();  // the controls are made at the first showing
     RECT client;
     GetClientRect(settings.Handle(), &client);
     EXPECT_EQ(client.right, 363);

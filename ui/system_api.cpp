@@ -1,0 +1,49 @@
+#include "ui/system_api.h"
+
+#include <string>
+
+#include "ui/error.h"
+
+namespace ui::api {
+namespace {
+
+// The function `name` of `dll`, found once; `Function` only names its type.
+template <class Function>
+Function* Bind(const char* dll, const char* name) {
+    HMODULE module = LoadLibraryA(dll);
+    FARPROC proc = module ? GetProcAddress(module, name) : nullptr;
+    if (!proc) throw Error(std::string("Cannot find ") + name + " in " + dll);
+    return reinterpret_cast<Function*>(reinterpret_cast<void*>(proc));
+}
+
+#define KELVARO_BOUND(dll, name) \
+    static auto* const bound = Bind<decltype(::name)>(dll, #name); \
+    return bound
+
+}  // namespace
+
+HINSTANCE WINAPI ShellExecuteA(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters, LPCSTR directory, INT show) {
+    KELVARO_BOUND("shell32.dll", ShellExecuteA)(owner, verb, file, parameters, directory, show);
+}
+
+UINT DragQueryFileA(HDROP drop, UINT index, LPSTR name, UINT size) {
+    KELVARO_BOUND("shell32.dll", DragQueryFileA)(drop, index, name, size);
+}
+
+void DragFinish(HDROP drop) { KELVARO_BOUND("shell32.dll", DragFinish)(drop); }
+
+LPITEMIDLIST SHBrowseForFolderA(LPBROWSEINFOA browse) {
+    KELVARO_BOUND("shell32.dll", SHBrowseForFolderA)(browse);
+}
+
+BOOL SHGetPathFromIDListA(LPCITEMIDLIST item, LPSTR path) {
+    KELVARO_BOUND("shell32.dll", SHGetPathFromIDListA)(item, path);
+}
+
+BOOL GetOpenFileNameA(LPOPENFILENAMEA ofn) { KELVARO_BOUND("comdlg32.dll", GetOpenFileNameA)(ofn); }
+
+BOOL GetSaveFileNameA(LPOPENFILENAMEA ofn) { KELVARO_BOUND("comdlg32.dll", GetSaveFileNameA)(ofn); }
+
+void CoTaskMemFree(void* memory) { KELVARO_BOUND("ole32.dll", CoTaskMemFree)(memory); }
+
+}  // namespace ui::api

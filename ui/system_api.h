@@ -1,0 +1,23 @@
+// The few functions of shell32, comdlg32 and ole32 that the program uses,
+// bound on first use. Loading those DLLs (and, under Wine, the many they pull
+// in) at start-up would cost more than the rest of the start-up together,
+// and only some actions need them.
+#pragma once
+
+#include <windows.h>
+#include <commdlg.h>
+#include <shellapi.h>
+#include <shlobj.h>
+
+namespace ui::api {
+
+HINSTANCE WINAPI ShellExecuteA(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters, LPCSTR directory, INT show);
+UINT DragQueryFileA(HDROP drop, UINT index, LPSTR name, UINT size);
+void DragFinish(HDROP drop);
+LPITEMIDLIST SHBrowseForFolderA(LPBROWSEINFOA browse);
+BOOL SHGetPathFromIDListA(LPCITEMIDLIST item, LPSTR path);
+BOOL GetOpenFileNameA(LPOPENFILENAMEA ofn);
+BOOL GetSaveFileNameA(LPOPENFILENAMEA ofn);
+void CoTaskMemFree(void* memory);
+
+}  // namespace ui::api
