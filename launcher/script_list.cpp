@@ -9,6 +9,8 @@
 namespace launcher {
 namespace {
 
+constexpr int kFirstRoom = 256;
+
 // A directory search that is closed on every path out of its scope.
 class FileSearch {
  public:
@@ -35,8 +37,12 @@ void TMainForm::RefreshList(const std::string& folder) {
     list_.Clear();
     FileSearch search(path_text::IncludeTrailingBackslash(folder) + "*." + state_.ListExt);
     // Every kind of entry is enumerated; only folders (also "." and "..") are left out.
+    int room = 0;
     for (bool more = search.Found(); more; more = search.Next()) {
         if (search.Entry().dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+        // Room for twice as many entries whenever it runs out: a list that
+        // grows by a few entries at a time fills in quadratic time.
+        if (list_.Count() == room) room = list_.Reserve(room == 0 ? kFirstRoom : room);
         LRESULT added = list_.Add(search.Entry().cFileName);
         if (added == LB_ERR || added == LB_ERRSPACE) throw ui::Error(text::kCannotInsertLine);
     }

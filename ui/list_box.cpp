@@ -11,6 +11,12 @@ std::string ListBox::Text(int index) const {
     return text;
 }
 
+int ListBox::Reserve(int more) {
+    constexpr int kBytesPerName = 32;  // a guess; the list grows the string space as needed
+    SendMessageA(Handle(), LB_INITSTORAGE, static_cast<WPARAM>(more), static_cast<LPARAM>(more) * kBytesPerName);
+    return Count() + more;
+}
+
 ListBox::UpdateScope::UpdateScope(ListBox& list) : list_(list) {
     SendMessageA(list_.Handle(), WM_SETREDRAW, FALSE, 0);
     list_.UpdateStarting();

@@ -28,6 +28,9 @@ class ListBox : public Window {
     void Select(int index) { SendMessageA(Handle(), LB_SETCURSEL, index, 0); }
     std::string Text(int index) const;
     void SetItemHeight(int height) { SendMessageA(Handle(), LB_SETITEMHEIGHT, 0, height); }
+    // Makes room for `more` entries beyond those present; returns the room now
+    // known to be there (the count plus `more`).
+    int Reserve(int more);
 
     // Keeps the list from repainting while it is refilled.
     class UpdateScope {
