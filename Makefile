@@ -2,8 +2,9 @@
 #   make run    build kelvaro.exe and start it under Wine on the demo scripts
 #   make test   build everything and run every test
 #
-# Extras: make bench (benchmark report in docs/benchmarks.md).
-.PHONY: run test deps win native bench
+# Extras: make bench (benchmark report in docs/benchmarks.md), make release
+# (kelvaro-0.3.0-win32.zip, checked unpacked and for a reproducible build).
+.PHONY: run test deps win native bench release
 
 run: deps win
 	tools/with-display tools/demo-session
@@ -14,6 +15,9 @@ test: deps win native
 
 bench: deps win
 	tools/with-display tools/bench
+
+release: deps win
+	tools/with-display tools/release
 
 deps:
 	@tools/install-deps

@@ -199,7 +199,13 @@ int main(int argc, char** argv) {
     const std::string mode = argc > 1 ? argv[1] : "";
     if (mode == "startup" && argc == 5) return Startup(argv[2], std::atoi(argv[3]), std::atoi(argv[4]));
     if (mode == "fill") return Fill(argc - 2, argv + 2);
+    if (mode == "starts" && argc == 4) {  // exits 0 when the exe shows its window with that many entries
+        const std::string exe = argv[2];
+        const double ms = StartOnce(exe, exe.substr(0, exe.find_last_of('\\')), std::atoi(argv[3]));
+        std::printf("started_ms=%.1f\n", ms);
+        return ms < 0 ? 1 : 0;
+    }
     if (mode == "idle" && argc == 3) return Idle(std::atoi(argv[2]));
-    std::fprintf(stderr, "usage: bench startup FOLDER RUNS ENTRIES | fill FOLDER... | idle SECONDS\n");
+    std::fprintf(stderr, "usage: bench startup FOLDER RUNS ENTRIES | fill FOLDER... | idle SECONDS | starts EXE ENTRIES\n");
     return 2;
 }

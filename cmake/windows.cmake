@@ -32,9 +32,27 @@ add_library(kelvaro_app STATIC
   launcher/settings_file.cpp)
 target_link_libraries(kelvaro_app PUBLIC kelvaro_ui)
 
-add_executable(kelvaro WIN32 app/main.cpp app/terminate.cpp)
+# The icon file comes from the same drawing as the windows' icon, written by a
+# small program built for the build machine (the cross compiler's output
+# cannot run here; on Windows the host compiler is the same one).
+find_program(KELVARO_HOST_CXX NAMES c++ g++ REQUIRED)
+set(KELVARO_ICON ${CMAKE_CURRENT_BINARY_DIR}/kelvaro.ico)
+add_custom_command(
+  OUTPUT ${KELVARO_ICON}
+  COMMAND ${KELVARO_HOST_CXX} -std=c++20 -I${CMAKE_CURRENT_SOURCE_DIR}
+          ${CMAKE_CURRENT_SOURCE_DIR}/tools/write_icon.cpp ${CMAKE_CURRENT_SOURCE_DIR}/resources/icon_file.cpp
+          ${CMAKE_CURRENT_SOURCE_DIR}/resources/pixel_art.cpp -o write_icon${CMAKE_HOST_EXECUTABLE_SUFFIX}
+  COMMAND ./write_icon${CMAKE_HOST_EXECUTABLE_SUFFIX} ${KELVARO_ICON}
+  DEPENDS tools/write_icon.cpp resources/icon_file.cpp resources/icon_file.h resources/pixel_art.cpp
+          resources/pixel_art.h
+  WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+set_source_files_properties(resources/kelvaro.rc PROPERTIES OBJECT_DEPENDS ${KELVARO_ICON})
+
+add_executable(kelvaro WIN32 app/main.cpp app/terminate.cpp resources/kelvaro.rc)
+target_include_directories(kelvaro PRIVATE ${CMAKE_CURRENT_BINARY_DIR})
 target_link_libraries(kelvaro PRIVATE kelvaro_app)
-target_link_options(kelvaro PRIVATE ${KELVARO_STATIC_LINK} -s -Wl,--gc-sections)
+# Stripped, no link time stamp, no build paths: two builds give the same bytes.
+target_link_options(kelvaro PRIVATE ${KELVARO_STATIC_LINK} -s -Wl,--gc-sections -Wl,--no-insert-timestamp)
 
 # GoogleTest built by the same compiler as the program.
 set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
@@ -88,3 +106,17 @@ target_link_options(baseline PRIVATE ${KELVARO_STATIC_LINK} -s -Wl,--gc-sections
 add_executable(kelvaro_bench bench/bench_main.cpp)
 target_link_libraries(kelvaro_bench PRIVATE kelvaro_app)
 target_link_options(kelvaro_bench PRIVATE ${KELVARO_STATIC_LINK})
+
+# The release: make release packs kelvaro-<version>-win32.zip with CPack.
+configure_file(package/README.txt ${CMAKE_CURRENT_BINARY_DIR}/package/README.txt @ONLY NEWLINE_STYLE CRLF)
+configure_file(LICENSE ${CMAKE_CURRENT_BINARY_DIR}/package/LICENSE.txt @ONLY NEWLINE_STYLE CRLF)
+install(TARGETS kelvaro RUNTIME DESTINATION .)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/package/README.txt ${CMAKE_CURRENT_BINARY_DIR}/package/LICENSE.txt
+        DESTINATION .)
+# The example scripts beside the exe, so that the first start lists them.
+install(DIRECTORY demo/ DESTINATION . FILES_MATCHING PATTERN "*.nsh")
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_NAME kelvaro)
+set(CPACK_PACKAGE_FILE_NAME kelvaro-${PROJECT_VERSION}-win32)
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+include(CPack)

@@ -2,6 +2,8 @@
 // literal in code page 932, the code page the program shows them in.
 #pragma once
 
+#include "resources/version.h"
+
 namespace text {
 
 inline constexpr char kAppTitle[] = "kelvaro";
@@ -46,7 +48,7 @@ inline constexpr char kSaveConfirmCaption[] = "Save";
 inline constexpr char kAboutCaption[] = "バージョン情報";
 inline constexpr char kProductName[] = "kelvaro";
 inline constexpr char kVersion[] = "Ver 0.3.0";
-inline constexpr char kCopyright[] = "(C) 2026 kelvaro";
+inline constexpr char kCopyright[] = KELVARO_COPYRIGHT;
 inline constexpr char kSiteLink[] = "開発元サイト";
 inline constexpr char kSiteAddress[] = "https://kelvaro.example/";
 inline constexpr char kOkButton[] = "OK";
