@@ -54,11 +54,17 @@ target_link_libraries(kelvaro PRIVATE kelvaro_app)
 # Stripped, no link time stamp, no build paths: two builds give the same bytes.
 target_link_options(kelvaro PRIVATE ${KELVARO_STATIC_LINK} -s -Wl,--gc-sections -Wl,--no-insert-timestamp)
 
-# GoogleTest built by the same compiler as the program.
-set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
-set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
-set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
-add_subdirectory(${GTEST_SOURCE_DIR} googletest EXCLUDE_FROM_ALL)
+# GoogleTest built by the same compiler as the program from its sources, or,
+# where there are none (MSYS2), the one installed for that compiler.
+if(EXISTS ${GTEST_SOURCE_DIR}/CMakeLists.txt)
+  set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+  set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  add_subdirectory(${GTEST_SOURCE_DIR} googletest EXCLUDE_FROM_ALL)
+else()
+  find_package(GTest REQUIRED)
+  add_library(gtest ALIAS GTest::gtest)
+endif()
 
 add_executable(kelvaro_win_tests
   tests/win/test_main.cpp
