@@ -19,6 +19,11 @@ std::string RunScriptParameters(std::string_view path) { return Quoted("/c netsh
 
 std::string DumpParameters(std::string_view path) { return Quoted("/c netsh -c interface dump > ", path); }
 
+bool ReachesNetshUnchanged(std::string_view path) {
+    // "%" (0x25) is never the second byte of a double-byte character.
+    return path.find('%') == std::string_view::npos;
+}
+
 std::string WithScriptExtension(std::string_view path) {
     std::string result(path);
     // No double-byte character contains a "." (0x2E is never a second byte).

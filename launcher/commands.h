@@ -13,6 +13,11 @@ inline constexpr char kCommandInterpreter[] = "cmd.exe";
 std::string RunScriptParameters(std::string_view path);
 // "/c netsh -c interface dump > " and the quoted file path.
 std::string DumpParameters(std::string_view path);
+// False when cmd.exe would change the path before netsh sees it: it expands
+// %NAME% of any defined variable even between quotes, so "%OS%.nsh" would
+// name "Windows_NT.nsh". No other character is touched inside quotes.
+bool ReachesNetshUnchanged(std::string_view path);
+
 // ".nsh" appended when the last component holds no dot at all.
 std::string WithScriptExtension(std::string_view path);
 

@@ -33,6 +33,9 @@ enum MainCommand : int {
 inline constexpr int kImageUnpinned = 5;
 inline constexpr int kImagePinned = 6;
 
+// Raises the program's error when cmd.exe would run another file than `path`.
+void RequireUnchangedByCmd(const std::string& path);
+
 class TMainForm : public ui::Form {
  public:
     static constexpr char kClassName[] = "KelvaroMainForm";

@@ -6,6 +6,8 @@
 #include "launcher/files.h"
 #include "launcher/long_path.h"
 #include "launcher/main_form.h"
+#include "resources/texts.h"
+#include "ui/error.h"
 #include "ui/path_text.h"
 
 namespace launcher {
@@ -34,7 +36,15 @@ class DropHandle {
 
 }  // namespace
 
+void RequireUnchangedByCmd(const std::string& path) {
+    if (ReachesNetshUnchanged(path)) return;
+    std::string message = text::kPercentInNameFormat;
+    message.replace(message.find("%s"), 2, path);
+    throw ui::Error(message);
+}
+
 void TMainForm::RunScript(const std::string& path) {
+    RequireUnchangedByCmd(path);
     // Not awaited and not examined: netsh reports to the console itself.
     shellExecute_(Handle(), nullptr, kCommandInterpreter, RunScriptParameters(path).c_str(), nullptr,
                   state_.ShowPrompt ? SW_SHOWNORMAL : SW_HIDE);

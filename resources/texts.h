@@ -27,6 +27,7 @@ inline constexpr char kSaveCaption[] = "設定ファイルの保存";
 // Failures.
 inline constexpr char kCannotWriteFormat[] = "%s に書き込めません";
 inline constexpr char kCannotInsertLine[] = "行を挿入できません";
+inline constexpr char kPercentInNameFormat[] = "%s は実行できません: 名前に「%」があると、コマンド プロンプトが別の名前に書き換えます";
 
 // Settings dialog.
 inline constexpr char kSettingsCaption[] = "設定";

@@ -10,6 +10,13 @@ TEST(Commands, PathsAreQuotedUnchanged) {
     EXPECT_EQ(DumpParameters("C:\\nsh\\new home.nsh"), "/c netsh -c interface dump > \"C:\\nsh\\new home.nsh\"");
 }
 
+TEST(Commands, PercentSignsWouldBeRewrittenByCmd) {
+    EXPECT_TRUE(ReachesNetshUnchanged("C:\\nsh\\a&b ^(1);,=!.nsh"));
+    EXPECT_TRUE(ReachesNetshUnchanged("C:\\\x95\x5C\\\x83\x5C.nsh"));
+    EXPECT_FALSE(ReachesNetshUnchanged("C:\\nsh\\%OS%.nsh"));
+    EXPECT_FALSE(ReachesNetshUnchanged("C:\\100%\\a.nsh"));
+}
+
 TEST(Commands, ScriptExtensionOnlyWhenTheLastComponentHasNoDot) {
     EXPECT_EQ(WithScriptExtension("C:\\nsh\\home"), "C:\\nsh\\home.nsh");
     EXPECT_EQ(WithScriptExtension("C:\\nsh\\home.txt"), "C:\\nsh\\home.txt");

@@ -212,6 +212,21 @@ TEST_F(RunActionsTest, OpenDialogRunsTheChosenFileAndRemembersIt) {
     EXPECT_EQ(main.OpenDialog1.FilterIndex(), 1);
 }
 
+TEST_F(RunActionsTest, NameThatCmdWouldRewriteIsRefusedNotRun) {
+    test::WriteText(folder / "%OS%.nsh", "");
+    test::WriteText(folder / "Windows_NT.nsh", "");  // what cmd.exe would run instead
+    TMainForm& main = CreateWithScripts("Close=1\r\n");
+    test::MessageBoxes boxes;
+    main.HScrollListbox1().Select(IndexOf("%OS%.nsh"));
+    PostMessageA(main.HScrollListbox1().Handle(), WM_KEYDOWN, VK_RETURN, 1);
+    test::Pump();
+    EXPECT_TRUE(shell.Calls().empty());
+    ASSERT_EQ(boxes.Shown().size(), 1u);
+    EXPECT_EQ(boxes.Shown()[0].caption, "kelvaro");
+    EXPECT_NE(boxes.Shown()[0].text.find(folder / "%OS%.nsh"), std::string::npos);
+    EXPECT_FALSE(app.Terminated()) << "the user reads why before anything closes";
+}
+
 TEST_F(RunActionsTest, FileExistsMeansAFileNotAFolder) {
     test::WriteText(folder / "f.nsh", "");
     CreateDirectoryA((folder / "d.nsh").c_str(), nullptr);
