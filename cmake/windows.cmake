@@ -82,6 +82,7 @@ add_test(NAME win_tests COMMAND kelvaro_win_tests)
 
 add_executable(kelvaro_e2e_tests
   tests/e2e/e2e_main.cpp
+  tests/e2e/bad_input_test.cpp
   tests/e2e/e2e_support.cpp
   tests/e2e/run_scripts_test.cpp
   tests/e2e/save_test.cpp

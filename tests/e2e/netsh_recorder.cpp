@@ -1,7 +1,8 @@
 // Stands in for netsh in the end-to-end tests: cmd.exe finds this netsh.exe in
 // the current folder first. It appends its arguments, exactly as cmd.exe passed
-// them, to netsh.log beside itself: "ARGS=[<arguments>]". Appends are atomic,
-// so consoles running at the same time never lose each other's lines.
+// them, to netsh.log beside itself: "ARGS=[<arguments>]". The log is opened
+// for this writer alone, waiting while another has it, so consoles running
+// at the same time never overwrite each other's lines.
 #include <windows.h>
 
 #include <string>
@@ -16,9 +17,13 @@ int main() {
     DWORD length = GetModuleFileNameA(nullptr, self, MAX_PATH);
     std::string log(self, length);
     log = log.substr(0, log.find_last_of('\\') + 1) + "netsh.log";
-    HANDLE file = CreateFileA(log.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = INVALID_HANDLE_VALUE;
+    for (int attempt = 0; attempt < 1000 && file == INVALID_HANDLE_VALUE; ++attempt) {
+        file = CreateFileA(log.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE) Sleep(10);
+    }
     if (file == INVALID_HANDLE_VALUE) return 1;
+    SetFilePointer(file, 0, nullptr, FILE_END);
     std::string line = "ARGS=[" + arguments + "]\r\n";
     DWORD written = 0;
     WriteFile(file, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
