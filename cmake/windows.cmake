@@ -75,7 +75,8 @@ add_executable(kelvaro_win_tests
   tests/win/run_actions_test.cpp
   tests/win/save_and_pin_test.cpp
   tests/win/settings_dialog_test.cpp
-  tests/win/test_support.cpp)
+  tests/win/test_support.cpp
+  tests/common/files.cpp)
 target_link_libraries(kelvaro_win_tests PRIVATE kelvaro_app gtest)
 target_link_options(kelvaro_win_tests PRIVATE ${KELVARO_STATIC_LINK})
 add_test(NAME win_tests COMMAND kelvaro_win_tests)
@@ -83,6 +84,7 @@ add_test(NAME win_tests COMMAND kelvaro_win_tests)
 add_executable(kelvaro_e2e_tests
   tests/e2e/e2e_main.cpp
   tests/e2e/bad_input_test.cpp
+  tests/common/files.cpp
   tests/e2e/e2e_support.cpp
   tests/e2e/run_scripts_test.cpp
   tests/e2e/save_test.cpp

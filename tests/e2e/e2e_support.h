@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/common/files.h"
+
 namespace e2e {
 
 // How long to wait for the program: generous, since a first start of Wine
@@ -67,8 +69,8 @@ void ConfirmFileDialog(HWND dialog, const std::string& path);
 // Waits until a file exists; false when the time is up.
 bool WaitForFile(const std::string& path, DWORD timeoutMs = kPatience);
 
-std::string ReadText(const std::string& path);
-void WriteText(const std::string& path, const std::string& text);
+using test_files::ReadText;
+using test_files::WriteText;
 // Entries of a list box in another process (ANSI list messages are not
 // marshalled across processes, the wide ones are).
 int ListCount(HWND list);

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/common/files.h"
+
 namespace test {
 
 // A fresh folder under the temporary folder, removed with what it holds.
@@ -25,8 +27,8 @@ class TempFolder {
     std::string path_;
 };
 
-void WriteText(const std::string& path, const std::string& text);
-std::string ReadText(const std::string& path);
+using test_files::ReadText;
+using test_files::WriteText;
 bool Exists(const std::string& path);
 void RemoveTree(const std::string& path);
 
