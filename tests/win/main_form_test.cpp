@@ -193,3 +193,34 @@ TEST_F(MainFormTest, ClosingTheSettingsDialogRereadsTheFileWhateverItsAnswer) {
 }
 
 }  // namespace
+
+namespace {
+
+// A list that refuses its third entry, as a list out of memory would.
+WNDPROC listProcedure = nullptr;
+int additions = 0;
+LRESULT CALLBACK RefuseThirdEntry(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == LB_ADDSTRING && ++additions == 3) return LB_ERRSPACE;
+    return CallWindowProcA(listProcedure, hwnd, message, wParam, lParam);
+}
+
+TEST_F(MainFormTest, RefusedEntryEndsTheRefreshWithAMessageAndKeepsTheRest) {
+    for (const char* name : {"1.nsh", "2.nsh", "3.nsh", "4.nsh"}) test::WriteText(folder / name, "");
+    Create();
+    HWND list = form->HScrollListbox1().Handle();
+    listProcedure = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RefuseThirdEntry)));
+    additions = 0;
+    test::MessageBoxes boxes;
+    WriteSettingsForFolder(folder.Path());
+    // The settings button with no dialog attached just re-reads the file.
+    SendMessageA(form->Handle(), WM_COMMAND, MAKEWPARAM(launcher::kToolBtnSettings, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(form->ToolBar1().Handle()));
+    SetWindowLongPtrA(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(listProcedure));
+    ASSERT_EQ(boxes.Shown().size(), 1u);
+    EXPECT_EQ(boxes.Shown()[0].text, "行を挿入できません.");
+    EXPECT_EQ(boxes.Shown()[0].type, static_cast<UINT>(MB_OK | MB_ICONSTOP));
+    EXPECT_EQ(form->HScrollListbox1().Count(), 2);
+}
+
+}  // namespace
