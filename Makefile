@@ -3,8 +3,9 @@
 #   make test   build everything and run every test
 #
 # Extras: make bench (benchmark report in docs/benchmarks.md), make release
-# (kelvaro-0.3.0-win32.zip, checked unpacked and for a reproducible build).
-.PHONY: run test deps win native bench release
+# (kelvaro-0.3.0-win32.zip, checked unpacked and for a reproducible build),
+# make fuzz (each fuzz target for ten minutes).
+.PHONY: run test deps win native bench release fuzz
 
 run: deps win
 	tools/with-display tools/demo-session
@@ -12,12 +13,16 @@ run: deps win
 test: deps win native
 	ctest --preset native
 	tools/with-display ctest --preset win
+	tools/fuzz 2
 
 bench: deps win
 	tools/with-display tools/bench
 
 release: deps win
 	tools/with-display tools/release
+
+fuzz: deps
+	tools/fuzz 600
 
 deps:
 	@tools/install-deps

@@ -63,6 +63,20 @@ std::string ReplaceChar(std::string_view text, char from, char to) {
     return result;
 }
 
+std::vector<std::size_t> DelimiterPositions(std::string_view path) {
+    std::vector<std::size_t> positions;
+    for (std::size_t i = 0; i < path.size();) {
+        unsigned char byte = static_cast<unsigned char>(path[i]);
+        if (IsLeadByte(byte) && i + 1 < path.size()) {
+            i += 2;
+            continue;
+        }
+        if (byte == '\\' || byte == ':') positions.push_back(i);
+        ++i;
+    }
+    return positions;
+}
+
 std::string_view FolderPart(std::string_view path) {
     std::size_t end = 0;
     for (std::size_t i = 0; i < path.size();) {

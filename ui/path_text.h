@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace path_text {
 
@@ -25,6 +26,9 @@ std::string IncludeTrailingBackslash(std::string_view text);
 // Every single-byte character `from` replaced by `to`; a second byte of the
 // same value is left alone.
 std::string ReplaceChar(std::string_view text, char from, char to);
+
+// Byte positions of the backslash and colon characters, in order.
+std::vector<std::size_t> DelimiterPositions(std::string_view path);
 
 // Everything up to and including the last backslash or colon ("" if none).
 std::string_view FolderPart(std::string_view path);

@@ -83,3 +83,16 @@ TEST(LongPath, NetworkPathsAreLeftAlone) {
     EXPECT_EQ(ExpandLongPath("\\\\server\\share\\a.nsh", disk.Lookup()), "\\\\server\\share\\a.nsh");
     EXPECT_TRUE(disk.asked.empty());
 }
+
+TEST(LongPath, ThousandsOfComponentsDoNotExhaustTheStack) {
+    // As long as a command line can be: 16,383 components.
+    std::string path = "a";
+    while (path.size() + 2 < 32767) path += "\\a";
+    std::size_t lookups = 0;
+    auto nothingFound = [&lookups](const std::string&) -> std::optional<std::string> {
+        ++lookups;
+        return std::nullopt;
+    };
+    EXPECT_EQ(ExpandLongPath(path, nothingFound), path);
+    EXPECT_EQ(lookups, (path.size() + 1) / 2);
+}
