@@ -52,6 +52,30 @@ TEST(BadInput, HandEditedSettingsFilesKeepTheProgramRunningAndLoseNothing) {
     }
 }
 
+TEST(BadInput, SettingsFileHeldByAnotherProgramIsReportedAndNothingIsLost) {
+    e2e::Installation installation;
+    const std::string original = "[MINE]\r\nkeep=this\r\n";
+    e2e::WriteText(installation / "kelvaro.ini", original);
+    // Held open with no sharing, as an editor or a backup program may.
+    HANDLE held = CreateFileA((installation / "kelvaro.ini").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    e2e::Process kelvaro(installation);
+    HWND window = kelvaro.MainWindow();
+    ASSERT_NE(window, nullptr) << "the settings cannot be read: the defaults hold";
+    e2e::PressKey(FindWindowExA(window, nullptr, "LISTBOX", nullptr), VK_ESCAPE);
+    HWND error = kelvaro.Dialog();
+    ASSERT_NE(error, nullptr) << "the refused write is reported";
+    EXPECT_FALSE(kelvaro.WaitForExit(nullptr, 500)) << "and the program stays";
+    CloseHandle(held);
+    PostMessageA(error, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    for (int i = 0; i < 100 && IsWindow(error); ++i) Sleep(20);
+    e2e::PressKey(FindWindowExA(window, nullptr, "LISTBOX", nullptr), VK_ESCAPE);
+    ASSERT_TRUE(kelvaro.WaitForExit());
+    const std::string after = e2e::ReadText(installation / "kelvaro.ini");
+    EXPECT_EQ(after.substr(0, original.size()), original);
+    EXPECT_NE(after.find("[FORM]"), std::string::npos);
+}
+
 TEST(BadInput, NamesWithShellCharactersReachNetshExactly) {
     e2e::Installation installation;
     e2e::InstallRecordingNetsh(installation);

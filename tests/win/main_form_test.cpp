@@ -93,11 +93,14 @@ TEST_F(MainFormTest, JapaneseFolderWhoseLastByteIsABackslashValue) {
     EXPECT_EQ(Entries(), (Names{"\x83\x5C.nsh"}));
 }
 
-TEST_F(MainFormTest, MissingFolderGivesAnEmptyListAndNoMessage) {
+TEST_F(MainFormTest, MissingFolderOrAFileGivesAnEmptyListAndNoMessage) {
     test::MessageBoxes boxes;
-    WriteSettingsForFolder(folder / "missing");
-    Create();
-    EXPECT_EQ(form->HScrollListbox1().Count(), 0);
+    test::WriteText(folder / "a.nsh", "");
+    for (const std::string& notAFolder : {folder / "missing", folder / "a.nsh"}) {
+        WriteSettingsForFolder(notAFolder, "1");
+        Create();
+        EXPECT_EQ(form->HScrollListbox1().Count(), 0) << notAFolder;
+    }
     EXPECT_TRUE(boxes.Shown().empty());
 }
 
