@@ -35,7 +35,6 @@ class TAboutBox : public ui::Form {
     ui::Control Version;
     ui::Label SiteLink;
     ui::Control Image1;
-    COLORREF SiteLinkColor() const { return linkColor_; }
 
  protected:
     void CreateControls() override;

@@ -10,13 +10,6 @@ std::string Control::Text() const {
     return text;
 }
 
-RECT Control::BoundsInParent() const {
-    RECT r;
-    GetWindowRect(handle_, &r);
-    MapWindowPoints(nullptr, GetParent(handle_), reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
 SIZE TextSize(HFONT font, const std::string& text) {
     HDC dc = GetDC(nullptr);
     HGDIOBJ old = SelectObject(dc, font);

@@ -17,7 +17,6 @@ class Control {
     std::string Text() const;
     void SetText(const std::string& text) { SetWindowTextA(handle_, text.c_str()); }
     void Focus() { SetFocus(handle_); }
-    RECT BoundsInParent() const;
 
  private:
     HWND handle_ = nullptr;

@@ -45,7 +45,6 @@ class Form : public Window {
     // Shows the form modally: every other window of the program is disabled
     // until a close request ends the run. Returns the modal result.
     int ShowModal();
-    bool Modal() const { return modal_; }
 
     // The close request: runs FormClose each time; then the main form ends the
     // program, a modal form ends its run, any other form hides. A failure in

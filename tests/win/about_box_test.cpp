@@ -42,19 +42,12 @@ class AboutBoxTest : public MainFormTest {
 
 TEST_F(AboutBoxTest, Layout) {
     about.Show();  // the controls are made at the first showing
-    RECT client;
-    GetClientRect(about.Handle(), &client);
-    EXPECT_EQ(client.right, 185);
-    EXPECT_EQ(client.bottom, 148);
-    auto rect = [](HWND control) {
-        RECT r = ui::Control(control).BoundsInParent();
-        return std::vector<LONG>{r.left, r.top, r.right - r.left, r.bottom - r.top};
-    };
-    EXPECT_EQ(rect(about.Panel1.Handle()), (std::vector<LONG>{8, 8, 169, 89}));
-    EXPECT_EQ(rect(about.OKButton.Handle()), (std::vector<LONG>{56, 114, 75, 25}));
-    EXPECT_EQ(rect(about.Image1.Handle()), (std::vector<LONG>{13, 16, 32, 32}));
+    EXPECT_EQ(test::ClientSize(about.Handle()), (std::vector<LONG>{185, 148}));
+    EXPECT_EQ(test::Placement(about.Panel1.Handle()), (std::vector<LONG>{8, 8, 169, 89}));
+    EXPECT_EQ(test::Placement(about.OKButton.Handle()), (std::vector<LONG>{56, 114, 75, 25}));
+    EXPECT_EQ(test::Placement(about.Image1.Handle()), (std::vector<LONG>{13, 16, 32, 32}));
     auto place = [&](HWND label) {
-        std::vector<LONG> r = rect(label);
+        std::vector<LONG> r = test::Placement(label);
         return std::vector<LONG>{r[0], r[1]};
     };
     EXPECT_EQ(place(about.ProductName.Handle()), (std::vector<LONG>{56, 16}));

@@ -156,24 +156,17 @@ TEST_F(SettingsDialogTest, EnterPressesOnlyAFocusedButton) {
 
 TEST_F(SettingsDialogTest, LayoutAndTabOrder) {
     settings.Show();  // the controls are made at the first showing
-    RECT client;
-    GetClientRect(settings.Handle(), &client);
-    EXPECT_EQ(client.right, 363);
-    EXPECT_EQ(client.bottom, 206);
-    auto rect = [](HWND control) {
-        RECT r = ui::Control(control).BoundsInParent();
-        return std::vector<LONG>{r.left, r.top, r.right - r.left, r.bottom - r.top};
-    };
-    EXPECT_EQ(rect(settings.btnSet.Handle()), (std::vector<LONG>{88, 168, 75, 25}));
-    EXPECT_EQ(rect(settings.btnCancel.Handle()), (std::vector<LONG>{200, 168, 75, 25}));
-    EXPECT_EQ(rect(settings.Panel1.Handle()), (std::vector<LONG>{0, 0, 363, 153}));
-    EXPECT_EQ(rect(settings.edtDirOpen.Handle()), (std::vector<LONG>{77, 10, 257, 20}));
-    EXPECT_EQ(rect(settings.btnDirSel1.Handle()), (std::vector<LONG>{333, 10, 25, 20}));
-    EXPECT_EQ(rect(settings.chkPrompt.Handle()), (std::vector<LONG>{24, 42, 249, 17}));
-    EXPECT_EQ(rect(settings.chkClose.Handle()), (std::vector<LONG>{24, 69, 257, 17}));
-    EXPECT_EQ(rect(settings.chkOtherExt.Handle()), (std::vector<LONG>{24, 96, 257, 17}));
-    EXPECT_EQ(rect(settings.chkTop.Handle()), (std::vector<LONG>{24, 124, 257, 17}));
-    std::vector<LONG> label = rect(settings.edtDirOpenLabel.Handle());
+    EXPECT_EQ(test::ClientSize(settings.Handle()), (std::vector<LONG>{363, 206}));
+    EXPECT_EQ(test::Placement(settings.btnSet.Handle()), (std::vector<LONG>{88, 168, 75, 25}));
+    EXPECT_EQ(test::Placement(settings.btnCancel.Handle()), (std::vector<LONG>{200, 168, 75, 25}));
+    EXPECT_EQ(test::Placement(settings.Panel1.Handle()), (std::vector<LONG>{0, 0, 363, 153}));
+    EXPECT_EQ(test::Placement(settings.edtDirOpen.Handle()), (std::vector<LONG>{77, 10, 257, 20}));
+    EXPECT_EQ(test::Placement(settings.btnDirSel1.Handle()), (std::vector<LONG>{333, 10, 25, 20}));
+    EXPECT_EQ(test::Placement(settings.chkPrompt.Handle()), (std::vector<LONG>{24, 42, 249, 17}));
+    EXPECT_EQ(test::Placement(settings.chkClose.Handle()), (std::vector<LONG>{24, 69, 257, 17}));
+    EXPECT_EQ(test::Placement(settings.chkOtherExt.Handle()), (std::vector<LONG>{24, 96, 257, 17}));
+    EXPECT_EQ(test::Placement(settings.chkTop.Handle()), (std::vector<LONG>{24, 124, 257, 17}));
+    std::vector<LONG> label = test::Placement(settings.edtDirOpenLabel.Handle());
     EXPECT_EQ(label[0] + label[2] + 3, 77) << "3 pixels left of the edit";
     // Sized to its text (12 high in MS P Gothic, so at 14) and centred on the edit.
     EXPECT_EQ(label[3], ui::TextSize(settings.FontHandle(), text::kLoadFolderLabel).cy);

@@ -46,6 +46,19 @@ void RemoveTree(const std::string& path) {
 
 std::string SettingsPath() { return launcher::SettingsFilePath(); }
 
+std::vector<LONG> Placement(HWND control) {
+    RECT r;
+    GetWindowRect(control, &r);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
+    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+std::vector<LONG> ClientSize(HWND window) {
+    RECT r;
+    GetClientRect(window, &r);
+    return {r.right, r.bottom};
+}
+
 void Pump() { ui::Application::Instance().HandlePendingMessages(); }
 
 MessageBoxes* MessageBoxes::current_ = nullptr;

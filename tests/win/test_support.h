@@ -35,6 +35,11 @@ void RemoveTree(const std::string& path);
 // The settings file of the program under test: beside the test executable.
 std::string SettingsPath();
 
+// Left, top, width and height of a control in its parent's client area.
+std::vector<LONG> Placement(HWND control);
+// The client area's width and height.
+std::vector<LONG> ClientSize(HWND window);
+
 // Handles every queued message; returns once the queue is empty.
 void Pump();
 
