@@ -78,17 +78,8 @@ std::vector<std::size_t> DelimiterPositions(std::string_view path) {
 }
 
 std::string_view FolderPart(std::string_view path) {
-    std::size_t end = 0;
-    for (std::size_t i = 0; i < path.size();) {
-        unsigned char byte = static_cast<unsigned char>(path[i]);
-        if (IsLeadByte(byte) && i + 1 < path.size()) {
-            i += 2;
-            continue;
-        }
-        ++i;
-        if (byte == '\\' || byte == ':') end = i;
-    }
-    return path.substr(0, end);
+    const std::vector<std::size_t> delimiters = DelimiterPositions(path);
+    return path.substr(0, delimiters.empty() ? 0 : delimiters.back() + 1);
 }
 
 std::string_view NamePart(std::string_view path) { return path.substr(FolderPart(path).size()); }

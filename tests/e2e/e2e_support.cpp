@@ -31,23 +31,22 @@ void RemoveTree(const std::string& path) {
     RemoveDirectoryA(path.c_str());
 }
 
+// A visible top-level window of one process and one class.
 struct WindowSearch {
     DWORD processId;
+    const char* className;
     HWND found;
 };
 
-BOOL CALLBACK FindMainWindow(HWND hwnd, LPARAM lParam) {
+BOOL CALLBACK FindWindowOf(HWND hwnd, LPARAM lParam) {
     auto* search = reinterpret_cast<WindowSearch*>(lParam);
     DWORD pid = 0;
     GetWindowThreadProcessId(hwnd, &pid);
     char className[64] = {};
     GetClassNameA(hwnd, className, sizeof className);
-    if (pid == search->processId && IsWindowVisible(hwnd) && std::string(className) == "KelvaroMainForm" &&
-        !GetWindow(hwnd, GW_OWNER)) {
-        search->found = hwnd;
-        return FALSE;
-    }
-    return TRUE;
+    if (pid != search->processId || !IsWindowVisible(hwnd) || std::string(className) != search->className) return TRUE;
+    search->found = hwnd;
+    return FALSE;
 }
 
 }  // namespace
@@ -80,45 +79,23 @@ Process::~Process() {
     CloseHandle(info_.hProcess);
 }
 
+HWND Process::WaitForWindow(const char* className, DWORD timeoutMs) const {
+    const DWORD start = GetTickCount();
+    do {
+        WindowSearch search{info_.dwProcessId, className, nullptr};
+        EnumWindows(&FindWindowOf, reinterpret_cast<LPARAM>(&search));
+        if (search.found) return search.found;
+        Sleep(20);
+    } while (GetTickCount() - start < timeoutMs);
+    return nullptr;
+}
+
 HWND Process::MainWindow(DWORD timeoutMs) {
     WaitForInputIdle(info_.hProcess, timeoutMs);
-    const DWORD start = GetTickCount();
-    do {
-        WindowSearch search{info_.dwProcessId, nullptr};
-        EnumWindows(&FindMainWindow, reinterpret_cast<LPARAM>(&search));
-        if (search.found) return search.found;
-        Sleep(20);
-    } while (GetTickCount() - start < timeoutMs);
-    return nullptr;
+    return WaitForWindow("KelvaroMainForm", timeoutMs);
 }
 
-namespace {
-
-BOOL CALLBACK FindDialogOf(HWND hwnd, LPARAM lParam) {
-    auto* search = reinterpret_cast<WindowSearch*>(lParam);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    char className[16] = {};
-    GetClassNameA(hwnd, className, sizeof className);
-    if (pid == search->processId && IsWindowVisible(hwnd) && std::string(className) == "#32770") {
-        search->found = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-}  // namespace
-
-HWND Process::Dialog(DWORD timeoutMs) const {
-    const DWORD start = GetTickCount();
-    do {
-        WindowSearch search{info_.dwProcessId, nullptr};
-        EnumWindows(&FindDialogOf, reinterpret_cast<LPARAM>(&search));
-        if (search.found) return search.found;
-        Sleep(20);
-    } while (GetTickCount() - start < timeoutMs);
-    return nullptr;
-}
+HWND Process::Dialog(DWORD timeoutMs) const { return WaitForWindow("#32770", timeoutMs); }
 
 HWND Process::Focus() const {
     GUITHREADINFO gui{sizeof gui};

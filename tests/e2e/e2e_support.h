@@ -49,6 +49,7 @@ class Process {
     bool WaitForExit(DWORD* exitCode = nullptr, DWORD timeoutMs = kPatience);
 
  private:
+    HWND WaitForWindow(const char* className, DWORD timeoutMs) const;
     PROCESS_INFORMATION info_{};
 };
 

@@ -190,7 +190,7 @@ TEST_F(RunActionsTest, OpenDialogRunsTheChosenFileAndRemembersIt) {
     {
         test::DialogDriver driver(&AnswerOpenDialog, &first);
         ClickToolButton(launcher::kToolBtnOpen);
-        ASSERT_TRUE(driver.Acted());
+        ASSERT_TRUE(driver.Done());
     }
     EXPECT_EQ(first.fieldShown, "");
     EXPECT_EQ(shell.Parameters(), std::vector<std::string>{RunOf(folder / "a.nsh")});
@@ -204,7 +204,7 @@ TEST_F(RunActionsTest, OpenDialogRunsTheChosenFileAndRemembersIt) {
     {
         test::DialogDriver driver(&AnswerOpenDialog, &cancelled);
         ClickToolButton(launcher::kToolBtnOpen);
-        ASSERT_TRUE(driver.Acted());
+        ASSERT_TRUE(driver.Done());
     }
     EXPECT_NE(cancelled.fieldShown.find("a.nsh"), std::string::npos) << cancelled.fieldShown;
     EXPECT_EQ(shell.Calls().size(), 1u) << "a cancelled dialog runs nothing";

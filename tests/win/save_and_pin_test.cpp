@@ -23,7 +23,7 @@ class SaveTest : public MainFormTest {
         test::DialogDriver driver(&TypeAndConfirm, const_cast<std::string*>(&typed));
         SendMessageA(form->Handle(), WM_COMMAND, MAKEWPARAM(launcher::kToolBtnSave, BN_CLICKED),
                      reinterpret_cast<LPARAM>(form->ToolBar1().Handle()));
-        ASSERT_TRUE(driver.Acted());
+        ASSERT_TRUE(driver.Done());
     }
     static void TypeAndConfirm(HWND dialog, void* typed) {
         test::SetFileNameField(dialog, *static_cast<std::string*>(typed));

@@ -223,7 +223,7 @@ TEST_F(SettingsDialogTest, CancelledFolderBrowserKeepsTheText) {
     settings.edtDirOpen.SetText("kept as typed");
     test::DialogDriver driver([](HWND browser, void*) { test::PressButton(browser, IDCANCEL); }, nullptr);
     Click(settings.btnDirSel1);
-    EXPECT_TRUE(driver.Acted());
+    EXPECT_TRUE(driver.Done());
     EXPECT_EQ(settings.edtDirOpen.Text(), "kept as typed");
 }
 

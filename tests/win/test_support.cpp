@@ -78,19 +78,9 @@ int WINAPI MessageBoxes::Show(HWND, const char* text, const char* caption, UINT 
     return current_->answer_;
 }
 
-DialogDriver* DialogDriver::current_ = nullptr;
-
-DialogDriver::DialogDriver(Action action, void* context) : action_(action), context_(context) {
-    current_ = this;
-    timer_ = SetTimer(nullptr, 0, 50, &Tick);
-}
-
-DialogDriver::~DialogDriver() {
-    KillTimer(nullptr, timer_);
-    current_ = nullptr;
-}
-
 namespace {
+
+std::vector<TimerTask*> runningTasks;
 
 BOOL CALLBACK FindDialog(HWND hwnd, LPARAM found) {
     char className[16] = {};
@@ -104,34 +94,34 @@ BOOL CALLBACK FindDialog(HWND hwnd, LPARAM found) {
 
 }  // namespace
 
-void CALLBACK DialogDriver::Tick(HWND, UINT, UINT_PTR, DWORD) {
-    DialogDriver* self = current_;
-    if (!self || self->acted_) return;
+TimerTask::TimerTask(UINT delayMs) : timer_(SetTimer(nullptr, 0, delayMs, &OnTimer)) { runningTasks.push_back(this); }
+
+TimerTask::~TimerTask() {
+    KillTimer(nullptr, timer_);
+    std::erase(runningTasks, this);
+}
+
+void CALLBACK TimerTask::OnTimer(HWND, UINT, UINT_PTR timer, DWORD) {
+    for (TimerTask* task : runningTasks) {
+        if (task->timer_ != timer || task->done_) continue;
+        // Marked first: the work may run a message loop in which the timer ticks again.
+        task->done_ = true;
+        if (!task->Tick()) task->done_ = false;
+        return;
+    }
+}
+
+bool Soon::Tick() {
+    action_(context_);
+    return true;
+}
+
+bool DialogDriver::Tick() {
     HWND dialog = nullptr;
     EnumThreadWindows(GetCurrentThreadId(), &FindDialog, reinterpret_cast<LPARAM>(&dialog));
-    if (!dialog) return;
-    self->acted_ = true;
-    self->action_(dialog, self->context_);
-}
-
-Soon* Soon::current_ = nullptr;
-
-Soon::Soon(Action action, void* context, UINT delayMs) : action_(action), context_(context) {
-    current_ = this;
-    timer_ = SetTimer(nullptr, 0, delayMs, &Tick);
-}
-
-Soon::~Soon() {
-    KillTimer(nullptr, timer_);
-    current_ = nullptr;
-}
-
-void CALLBACK Soon::Tick(HWND, UINT, UINT_PTR, DWORD) {
-    Soon* self = current_;
-    if (!self || self->done_) return;
-    self->done_ = true;
-    KillTimer(nullptr, self->timer_);
-    self->action_(self->context_);
+    if (!dialog) return false;
+    action_(dialog, context_);
+    return true;
 }
 
 std::string FileNameField(HWND dialog) {

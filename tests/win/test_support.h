@@ -66,45 +66,48 @@ class MessageBoxes {
     int answer_;
 };
 
-// Acts on the next dialog box (#32770) of this thread once it shows, from a
-// timer that fires inside the dialog's own modal loop.
-class DialogDriver {
+// Work done from a thread timer, inside whatever message loop is then running
+// (a modal form's or a dialog's): how a test acts on a window while it is modal.
+class TimerTask {
  public:
-    using Action = void (*)(HWND dialog, void* context);
-    DialogDriver(Action action, void* context);
-    ~DialogDriver();
-    DialogDriver(const DialogDriver&) = delete;
-    DialogDriver& operator=(const DialogDriver&) = delete;
-
-    bool Acted() const { return acted_; }
-
- private:
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
-    static DialogDriver* current_;
-    Action action_;
-    void* context_;
-    UINT_PTR timer_;
-    bool acted_ = false;
-};
-
-// Runs an action once, from a timer, inside whatever message loop is then
-// running (a modal form's, say): how a test acts on a window while it is modal.
-class Soon {
- public:
-    using Action = void (*)(void* context);
-    Soon(Action action, void* context, UINT delayMs = 50);
-    ~Soon();
-    Soon(const Soon&) = delete;
-    Soon& operator=(const Soon&) = delete;
+    TimerTask(const TimerTask&) = delete;
+    TimerTask& operator=(const TimerTask&) = delete;
     bool Done() const { return done_; }
 
+ protected:
+    explicit TimerTask(UINT delayMs);
+    virtual ~TimerTask();
+    // Called at each tick until it returns true.
+    virtual bool Tick() = 0;
+
  private:
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
-    static Soon* current_;
-    Action action_;
-    void* context_;
+    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR timer, DWORD);
     UINT_PTR timer_;
     bool done_ = false;
+};
+
+// Runs an action once, at the first tick.
+class Soon : public TimerTask {
+ public:
+    using Action = void (*)(void* context);
+    Soon(Action action, void* context, UINT delayMs = 50) : TimerTask(delayMs), action_(action), context_(context) {}
+
+ private:
+    bool Tick() override;
+    Action action_;
+    void* context_;
+};
+
+// Acts on the next dialog box (#32770) of this thread once it shows.
+class DialogDriver : public TimerTask {
+ public:
+    using Action = void (*)(HWND dialog, void* context);
+    DialogDriver(Action action, void* context) : TimerTask(50), action_(action), context_(context) {}
+
+ private:
+    bool Tick() override;
+    Action action_;
+    void* context_;
 };
 
 // The text of a dialog's file name field, and typing into it.
