@@ -40,7 +40,9 @@ void TMainForm::LoadFormPosition() {
 }
 
 void TMainForm::SaveFormPosition() {
-    ui::Bounds bounds = GetBounds();
+    // A minimised window's rectangle is its icon's (on Windows at -32000,
+    // -32000), where the next start would open it out of sight.
+    const ui::Bounds bounds = Minimized() ? RestoredBounds() : GetBounds();
     IniFile ini(SettingsFilePath());
     ini.WriteInteger("FORM", "Left", bounds.left);
     ini.WriteInteger("FORM", "Top", bounds.top);

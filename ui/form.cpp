@@ -132,6 +132,21 @@ Bounds Form::GetBounds() const {
     return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
+Bounds Form::RestoredBounds() const {
+    WINDOWPLACEMENT placement{sizeof placement};
+    if (!GetWindowPlacement(Handle(), &placement)) return GetBounds();
+    RECT r = placement.rcNormalPosition;
+    // In workspace coordinates, which start at the work area of the window's
+    // monitor: they differ from the screen's when the task bar is at the top
+    // or the left. Tool windows alone are placed in screen coordinates.
+    if (!(GetWindowLongA(Handle(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW)) {
+        MONITORINFO monitor{sizeof monitor};
+        if (GetMonitorInfoA(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &monitor))
+            OffsetRect(&r, monitor.rcWork.left - monitor.rcMonitor.left, monitor.rcWork.top - monitor.rcMonitor.top);
+    }
+    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
 void Form::SetBounds(Bounds b) {
     b.width = std::max(b.width, minWidth_);
     b.height = std::max(b.height, minHeight_);

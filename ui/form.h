@@ -52,6 +52,10 @@ class Form : public Window {
     void Close();
 
     Bounds GetBounds() const;
+    // The bounds the window has, or will have once restored when it is
+    // minimised or maximised, in screen coordinates.
+    Bounds RestoredBounds() const;
+    bool Minimized() const { return IsIconic(Handle()) != FALSE; }
     // Sets the outer bounds; the size limits apply first.
     void SetBounds(Bounds bounds);
     void SetMinSize(int width, int height);

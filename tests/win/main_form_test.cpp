@@ -48,7 +48,16 @@ TEST_F(MainFormTest, StoredBoundsAreRestoredAndStoredAgainAsDecimal) {
     SetWindowPos(main.Handle(), nullptr, 50, 60, 250, 150, SWP_NOZORDER);
     SendMessageA(main.Handle(), WM_CLOSE, 0, 0);  // the close box
     EXPECT_TRUE(app.Terminated());
-    EXPECT_EQ(test::ReadText(test::SettingsPath()), "[FORM]\r\nLeft=50\r\nTop=60\r\nWidth=250\r\nHeight=150\r\n");
+    const std::string stored = "[FORM]\r\nLeft=50\r\nTop=60\r\nWidth=250\r\nHeight=150\r\n";
+    EXPECT_EQ(test::ReadText(test::SettingsPath()), stored);
+
+    // Closed from the task bar while minimised: the bounds it had, not its icon's.
+    app.ResetTermination();
+    main.Show();
+    ShowWindow(main.Handle(), SW_MINIMIZE);
+    ASSERT_TRUE(IsIconic(main.Handle()));
+    SendMessageA(main.Handle(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(test::ReadText(test::SettingsPath()), stored);
 }
 
 TEST_F(MainFormTest, UnreadableBoundsFallBackToTheCornerAndTheSizeLimits) {
