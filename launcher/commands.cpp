@@ -1,5 +1,8 @@
 #include "launcher/commands.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "ui/path_text.h"
 
 namespace launcher {
@@ -13,15 +16,46 @@ std::string Quoted(std::string_view prefix, std::string_view path) {
     return text;
 }
 
+// Variables that cmd.exe makes up itself when the environment lacks them; the
+// last four are undocumented but expanded all the same.
+constexpr std::string_view kDynamicVariables[] = {
+    "CD",     "DATE",       "TIME",         "RANDOM",  "ERRORLEVEL", "CMDEXTVERSION", "CMDCMDLINE",
+    "HIGHESTNUMANODENUMBER", "__CD__", "__APPDIR__", "=EXITCODE", "=EXITCODEASCII",
+};
+
+char AsciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+bool IsDynamicVariable(std::string_view name) {
+    // Byte-wise: a name holding a double-byte character can never equal one of these.
+    return std::any_of(std::begin(kDynamicVariables), std::end(kDynamicVariables), [name](std::string_view known) {
+        return known.size() == name.size() &&
+               std::equal(known.begin(), known.end(), name.begin(), [](char k, char n) { return k == AsciiUpper(n); });
+    });
+}
+
+bool Expands(std::string_view name, const VariableLookup& isSet) {
+    return !name.empty() && (IsDynamicVariable(name) || isSet(name));
+}
+
 }  // namespace
 
 std::string RunScriptParameters(std::string_view path) { return Quoted("/c netsh -f ", path); }
 
 std::string DumpParameters(std::string_view path) { return Quoted("/c netsh -c interface dump > ", path); }
 
-bool ReachesNetshUnchanged(std::string_view path) {
-    // "%" (0x25) is never the second byte of a double-byte character.
-    return path.find('%') == std::string_view::npos;
+std::string_view CmdVariableReference(std::string_view path, const VariableLookup& isSet) {
+    // "%" (0x25) is never the second byte of a double-byte character, so the
+    // scan may go by bytes.
+    for (std::size_t open = path.find('%'); open != std::string_view::npos;) {
+        const std::size_t close = path.find('%', open + 1);
+        if (close == std::string_view::npos) break;
+        const std::string_view inside = path.substr(open + 1, close - open - 1);
+        // "%NAME:~0,3%" and "%NAME:a=b%" edit NAME; "%=C:%" names "=C:" itself.
+        const std::string_view edited = inside.substr(0, inside.find(':'));
+        if (Expands(inside, isSet) || Expands(edited, isSet)) return path.substr(open, close - open + 1);
+        open = close;  // the closing "%" may open the next pair
+    }
+    return {};
 }
 
 std::string WithScriptExtension(std::string_view path) {

@@ -2,6 +2,7 @@
 // Free of <windows.h>.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -13,10 +14,16 @@ inline constexpr char kCommandInterpreter[] = "cmd.exe";
 std::string RunScriptParameters(std::string_view path);
 // "/c netsh -c interface dump > " and the quoted file path.
 std::string DumpParameters(std::string_view path);
-// False when cmd.exe would change the path before netsh sees it: it expands
-// %NAME% of any defined variable even between quotes, so "%OS%.nsh" would
-// name "Windows_NT.nsh". No other character is touched inside quotes.
-bool ReachesNetshUnchanged(std::string_view path);
+// Whether a variable of that name is set where cmd.exe will run.
+using VariableLookup = std::function<bool(std::string_view name)>;
+
+// The first "%NAME%" or "%NAME:...%" of `path` that cmd.exe would replace
+// before netsh sees the path ("" when there is none): it expands them even
+// between quotes, so "%OS%.nsh" would name "Windows_NT.nsh". NAME counts when
+// `isSet` knows it or it is one of cmd's own dynamic variables (%CD%, %DATE%...).
+// As in cmd, every "%" may open a pair, so in "%x%OS%" the second one does.
+// A lone "%" and a pair naming no variable reach netsh unchanged.
+std::string_view CmdVariableReference(std::string_view path, const VariableLookup& isSet);
 
 // ".nsh" appended when the last component holds no dot at all.
 std::string WithScriptExtension(std::string_view path);

@@ -27,4 +27,12 @@ std::optional<std::string> FindLongName(const std::string& path) {
     return std::string(entry->cFileName);
 }
 
+bool EnvironmentHas(std::string_view name) {
+    char value[1];
+    SetLastError(ERROR_SUCCESS);
+    // 0 with no error is a variable set to the empty text.
+    return GetEnvironmentVariableA(std::string(name).c_str(), value, sizeof value) > 0 ||
+           GetLastError() != ERROR_ENVVAR_NOT_FOUND;
+}
+
 }  // namespace launcher

@@ -1,8 +1,10 @@
-// What the launcher asks the file system.
+// What the launcher asks the system: files, and the environment that the
+// programs it starts inherit.
 #pragma once
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace launcher {
 
@@ -12,5 +14,8 @@ bool FileExists(const std::string& path);
 
 // The long file name of the first entry matching `path`, if any.
 std::optional<std::string> FindLongName(const std::string& path);
+
+// True when an environment variable of that name is set, also to "".
+bool EnvironmentHas(std::string_view name);
 
 }  // namespace launcher

@@ -33,8 +33,9 @@ enum MainCommand : int {
 inline constexpr int kImageUnpinned = 5;
 inline constexpr int kImagePinned = 6;
 
-// Raises the program's error when cmd.exe would run another file than `path`.
-void RequireUnchangedByCmd(const std::string& path);
+// When cmd.exe would read another path than `path`, shows why in the error
+// box (`format`: %1 the path, %2 the part cmd would replace) and returns true.
+bool RefusedForCmd(const std::string& path, const char* format);
 
 class TMainForm : public ui::Form {
  public:

@@ -7,7 +7,8 @@
 #include "launcher/long_path.h"
 #include "launcher/main_form.h"
 #include "resources/texts.h"
-#include "ui/error.h"
+#include "ui/application.h"
+#include "ui/error_text.h"
 #include "ui/path_text.h"
 
 namespace launcher {
@@ -36,15 +37,18 @@ class DropHandle {
 
 }  // namespace
 
-void RequireUnchangedByCmd(const std::string& path) {
-    if (ReachesNetshUnchanged(path)) return;
-    std::string message = text::kPercentInNameFormat;
-    message.replace(message.find("%s"), 2, path);
-    throw ui::Error(message);
+bool RefusedForCmd(const std::string& path, const char* format) {
+    const std::string_view part = CmdVariableReference(path, &EnvironmentHas);
+    if (part.empty()) return false;
+    ui::Application::Instance().ShowError(ui::FillIn(format, {path, part}));
+    return true;
 }
 
 void TMainForm::RunScript(const std::string& path) {
-    RequireUnchangedByCmd(path);
+    // Reported here rather than raised, so that every route goes on as it
+    // would after a run: the command line to its next argument and its end,
+    // the others to their close.
+    if (RefusedForCmd(path, text::kCmdRewritesRunFormat)) return;
     // Not awaited and not examined: netsh reports to the console itself.
     shellExecute_(Handle(), nullptr, kCommandInterpreter, RunScriptParameters(path).c_str(), nullptr,
                   state_.ShowPrompt ? SW_SHOWNORMAL : SW_HIDE);

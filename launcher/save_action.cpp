@@ -10,7 +10,7 @@ namespace launcher {
 void TMainForm::ToolBtnSaveClick() {
     if (!SaveDialog1.Execute(Handle())) return;
     const std::string path = WithScriptExtension(SaveDialog1.FileName());
-    RequireUnchangedByCmd(path);
+    if (RefusedForCmd(path, text::kCmdRewritesSaveFormat)) return;
     if (FileExists(path) && ui::Application::Instance().ShowMessageBox(text::kOverwriteQuestion, text::kSaveCaption,
                                                                        MB_OKCANCEL | MB_ICONEXCLAMATION) == IDCANCEL)
         return;

@@ -5,6 +5,7 @@
 #include "launcher/ini_values.h"
 #include "resources/texts.h"
 #include "ui/error.h"
+#include "ui/error_text.h"
 #include "ui/path_text.h"
 
 namespace launcher {
@@ -39,9 +40,7 @@ std::int32_t IniFile::ReadInteger(const char* section, const char* key, std::int
 
 void IniFile::WriteString(const char* section, const char* key, const std::string& value) {
     if (!WritePrivateProfileStringA(section, key, value.c_str(), path_.c_str())) {
-        std::string message = text::kCannotWriteFormat;
-        message.replace(message.find("%s"), 2, path_);
-        throw ui::Error(message);
+        throw ui::Error(ui::FillIn(text::kCannotWriteFormat, {path_}));
     }
 }
 

@@ -25,9 +25,13 @@ inline constexpr char kOverwriteQuestion[] = "上書きしますがよろしい�
 inline constexpr char kSaveCaption[] = "設定ファイルの保存";
 
 // Failures.
-inline constexpr char kCannotWriteFormat[] = "%s に書き込めません";
+inline constexpr char kCannotWriteFormat[] = "%1 に書き込めません";
 inline constexpr char kCannotInsertLine[] = "行を挿入できません";
-inline constexpr char kPercentInNameFormat[] = "%s は実行できません: 名前に「%」があると、コマンド プロンプトが別の名前に書き換えます";
+// %1 the path, %2 the part that cmd.exe would replace.
+inline constexpr char kCmdRewritesRunFormat[] =
+    "%1 は実行できません。「%2」の部分がコマンド プロンプトで環境変数の値に置き換えられ、別のファイルとして読まれます";
+inline constexpr char kCmdRewritesSaveFormat[] =
+    "%1 には保存できません。「%2」の部分がコマンド プロンプトで環境変数の値に置き換えられ、別の名前で保存されます";
 
 // Settings dialog.
 inline constexpr char kSettingsCaption[] = "設定";

@@ -10,11 +10,25 @@ TEST(Commands, PathsAreQuotedUnchanged) {
     EXPECT_EQ(DumpParameters("C:\\nsh\\new home.nsh"), "/c netsh -c interface dump > \"C:\\nsh\\new home.nsh\"");
 }
 
-TEST(Commands, PercentSignsWouldBeRewrittenByCmd) {
-    EXPECT_TRUE(ReachesNetshUnchanged("C:\\nsh\\a&b ^(1);,=!.nsh"));
-    EXPECT_TRUE(ReachesNetshUnchanged("C:\\\x95\x5C\\\x83\x5C.nsh"));
-    EXPECT_FALSE(ReachesNetshUnchanged("C:\\nsh\\%OS%.nsh"));
-    EXPECT_FALSE(ReachesNetshUnchanged("C:\\100%\\a.nsh"));
+TEST(Commands, OnlyVariablesThatCmdWouldExpandAreFound) {
+    // OS is set, EMPTY is set to "", nothing else is.
+    auto isSet = [](std::string_view name) { return name == "OS" || name == "os" || name == "EMPTY"; };
+    auto found = [&](std::string_view path) { return std::string(CmdVariableReference(path, isSet)); };
+    for (const char* unchanged : {"C:\\nsh\\a&b ^(1);,=!.nsh", "C:\\\x95\x5C\\\x83\x5C.nsh", "C:\\100%.nsh",
+                                  "C:\\100%\\50%.nsh", "C:\\%unset%.nsh", "a%%b.nsh", "%:~1%.nsh", "%%OS.nsh"})
+        EXPECT_EQ(found(unchanged), "") << unchanged;
+    EXPECT_EQ(found("C:\\nsh\\%OS%.nsh"), "%OS%");
+    EXPECT_EQ(found("%os%.nsh"), "%os%");
+    EXPECT_EQ(found("%EMPTY%a.nsh"), "%EMPTY%");
+    EXPECT_EQ(found("v%OS:~0,3%.nsh"), "%OS:~0,3%");
+    EXPECT_EQ(found("%OS:Win=Lin%.nsh"), "%OS:Win=Lin%");
+    EXPECT_EQ(found("%unset%OS%.nsh"), "%OS%") << "the closing % of a pair that names nothing opens the next";
+    EXPECT_EQ(found("\x95\x5C%OS%\x83\x5C.nsh"), "%OS%");
+    // cmd's own variables, whatever the environment holds.
+    EXPECT_EQ(found("%cd%.nsh"), "%cd%");
+    EXPECT_EQ(found("at %Time%.nsh"), "%Time%");
+    EXPECT_EQ(found("%RANDOM:~0,1%.nsh"), "%RANDOM:~0,1%");
+    EXPECT_EQ(found("%CDX%.nsh"), "");
 }
 
 TEST(Commands, ScriptExtensionOnlyWhenTheLastComponentHasNoDot) {

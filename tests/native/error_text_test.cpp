@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+using ui::FillIn;
 using ui::WithClosingPeriod;
 
 TEST(ErrorText, PeriodAppendedUnlessTheLastCharacterSortsAtOrBelowPeriod) {
@@ -15,4 +16,9 @@ TEST(ErrorText, PeriodAppendedUnlessTheLastCharacterSortsAtOrBelowPeriod) {
 TEST(ErrorText, DoubleByteLastCharacterGetsThePeriod) {
     // ん (0x82 0xF1), as the end of a Japanese message.
     EXPECT_EQ(WithClosingPeriod("\x82\xF1"), "\x82\xF1.");
+}
+
+TEST(ErrorText, ValuesAreFilledInOnceEvenWhenTheyHoldPlaceholders) {
+    EXPECT_EQ(FillIn("%1 cannot: %2", {"C:\\%2%1.nsh", "%OS%"}), "C:\\%2%1.nsh cannot: %OS%");
+    EXPECT_EQ(FillIn("100% of %1%3", {"x"}), "100% of x%3");
 }

@@ -34,6 +34,23 @@ TEST_F(CommandLineStartTest, EachExistingScriptRunsInOrderThenTheProgramEnds) {
     EXPECT_NE(test::ReadText(test::SettingsPath()).find("[FORM]"), std::string::npos);
 }
 
+TEST_F(CommandLineStartTest, NameThatCmdWouldRewriteIsReportedAndTheOthersStillRun) {
+    SetEnvironmentVariableA("KELVARO_TEST_VARIABLE", "x");
+    const std::string rewritten = folder / "%KELVARO_TEST_VARIABLE%.nsh";
+    for (const std::string& name : {rewritten, folder / "x.nsh", folder / "100%.nsh", folder / "%unset%.nsh"})
+        test::WriteText(name, "");
+    test::MessageBoxes boxes;
+    StartWith(rewritten + " " + folder / "100%.nsh " + folder / "%unset%.nsh");
+    SetEnvironmentVariableA("KELVARO_TEST_VARIABLE", nullptr);
+    EXPECT_EQ(shell.Parameters(), (std::vector<std::string>{"/c netsh -f \"" + folder / "100%.nsh" + "\"",
+                                                            "/c netsh -f \"" + folder / "%unset%.nsh" + "\""}));
+    ASSERT_EQ(boxes.Shown().size(), 1u);
+    EXPECT_EQ(boxes.Shown()[0].caption, "kelvaro");
+    EXPECT_EQ(boxes.Shown()[0].text.rfind(rewritten + " は実行できません。「%KELVARO_TEST_VARIABLE%」", 0), 0u)
+        << boxes.Shown()[0].text;
+    EXPECT_TRUE(app.Terminated()) << "the program still ends";
+}
+
 TEST_F(CommandLineStartTest, EndsEvenWhenCloseAfterRunIsOffOrNothingRuns) {
     WriteSettings("[CHECKBOX]\r\nClose=0\r\n");
     StartWith(folder / "missing.nsh");

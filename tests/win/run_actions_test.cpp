@@ -212,19 +212,25 @@ TEST_F(RunActionsTest, OpenDialogRunsTheChosenFileAndRemembersIt) {
     EXPECT_EQ(main.OpenDialog1.FilterIndex(), 1);
 }
 
-TEST_F(RunActionsTest, NameThatCmdWouldRewriteIsRefusedNotRun) {
-    test::WriteText(folder / "%OS%.nsh", "");
-    test::WriteText(folder / "Windows_NT.nsh", "");  // what cmd.exe would run instead
+TEST_F(RunActionsTest, NameThatCmdWouldRewriteIsRefusedNotRunAndTheCloseFollows) {
+    test::WriteText(folder / "%CD%.nsh", "");
+    test::WriteText(folder / "%unset%.nsh", "");
     TMainForm& main = CreateWithScripts("Close=1\r\n");
     test::MessageBoxes boxes;
-    main.HScrollListbox1().Select(IndexOf("%OS%.nsh"));
+    main.HScrollListbox1().Select(IndexOf("%CD%.nsh"));  // cmd.exe would put its current folder there
     PostMessageA(main.HScrollListbox1().Handle(), WM_KEYDOWN, VK_RETURN, 1);
     test::Pump();
     EXPECT_TRUE(shell.Calls().empty());
     ASSERT_EQ(boxes.Shown().size(), 1u);
     EXPECT_EQ(boxes.Shown()[0].caption, "kelvaro");
-    EXPECT_NE(boxes.Shown()[0].text.find(folder / "%OS%.nsh"), std::string::npos);
-    EXPECT_FALSE(app.Terminated()) << "the user reads why before anything closes";
+    EXPECT_NE(boxes.Shown()[0].text.find(folder / "%CD%.nsh"), std::string::npos);
+    EXPECT_TRUE(app.Terminated()) << "once the box is dismissed, the run's close follows";
+
+    app.ResetTermination();
+    main.HScrollListbox1().Select(IndexOf("%unset%.nsh"));  // names no variable: runs as it is
+    PostMessageA(main.HScrollListbox1().Handle(), WM_KEYDOWN, VK_RETURN, 1);
+    test::Pump();
+    EXPECT_EQ(shell.Parameters(), std::vector<std::string>{RunOf(folder / "%unset%.nsh")});
 }
 
 TEST_F(RunActionsTest, FileExistsMeansAFileNotAFolder) {
