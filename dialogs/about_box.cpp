@@ -46,6 +46,7 @@ void TAboutBox::CreateControls() {
     SiteLink.Attach(CreateLabel(text::kSiteLink, lay::kSiteLink, kSiteLink, SS_NOTIFY, linkFont_.Handle()));
     SiteLink.OnMouseEnter = [this] { SiteLinkMouseEnter(); };
     SiteLink.OnMouseLeave = [this] { SiteLinkMouseLeave(); };
+    SiteLink.OnClick = [this] { SiteLinkClick(); };
     // The picture is the icon's drawing; an icon draws it through its mask.
     picture_ = ui::CreateIcon(art::IconLarge());
     Image1 = ui::Control(CreateControl("STATIC", nullptr, WS_VISIBLE | SS_ICON, 0,
@@ -69,7 +70,6 @@ void TAboutBox::FormKeyPress(char& key) {
 
 void TAboutBox::ControlCommand(int id, int code) {
     if (id == kOKButton && code == BN_CLICKED) OKButtonClick();
-    else if (id == kSiteLink && code == STN_CLICKED) SiteLinkClick();
 }
 
 HBRUSH TAboutBox::ControlColor(HWND control, HDC dc) {

@@ -4,4 +4,4 @@
 
 #define KELVARO_VERSION_NUMBERS 0, 3, 0, 0
 #define KELVARO_VERSION_TEXT "0.3.0.0"
-#define KELVARO_COPYRIGHT "(C) 2026 kelvaro developers"
+#define KELVARO_COPYRIGHT "(C) 2026 kelvaro"

@@ -12,17 +12,26 @@ namespace ui {
 
 class Label : public Window {
  public:
-    // Takes over a static control created with SS_NOTIFY.
+    // Takes over a static control created with SS_NOTIFY (without it the
+    // static lets the mouse through to its parent).
     void Attach(HWND control) { Subclass(control); }
 
     std::function<void()> OnMouseEnter;
     std::function<void()> OnMouseLeave;
+    // A click as a button takes one: the button goes down on the label and
+    // comes up over it again. Acting on the press would let the release land
+    // on whatever lies under the pointer once the action has moved things.
+    std::function<void()> OnClick;
 
  protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
+    void ButtonReleased(LPARAM at);
+    bool Contains(LPARAM at) const;
+
     bool pointerInside_ = false;
+    bool pressed_ = false;
 };
 
 }  // namespace ui

@@ -54,6 +54,13 @@ TEST_F(AboutBoxTest, Layout) {
     EXPECT_EQ(place(about.Version.Handle()), (std::vector<LONG>{112, 16}));
     EXPECT_EQ(place(about.Copyright.Handle()), (std::vector<LONG>{56, 36}));
     EXPECT_EQ(place(about.SiteLink.Handle()), (std::vector<LONG>{53, 64}));
+    // Every label whole inside the panel's bevels (1 pixel each, so x 2 to 167).
+    for (HWND label : {about.ProductName.Handle(), about.Version.Handle(), about.Copyright.Handle(),
+                       about.SiteLink.Handle()}) {
+        std::vector<LONG> r = test::Placement(label);
+        EXPECT_LE(r[0] + r[2], 169 - 2) << ui::Control(label).Text();
+        EXPECT_LE(r[1] + r[3], 89 - 2) << ui::Control(label).Text();
+    }
     EXPECT_EQ(about.Version.Text(), "Ver 0.3.0");
     EXPECT_EQ(ui::Control(about.SiteLink.Handle()).Text(), text::kSiteLink);
     EXPECT_EQ(GetNextDlgTabItem(about.Handle(), nullptr, FALSE), about.OKButton.Handle()) << "the only tab stop";
@@ -84,18 +91,40 @@ TEST_F(AboutBoxTest, LinkTurnsRedUnderThePointerAndBlueOffIt) {
     EXPECT_TRUE(font.lfUnderline);
 }
 
-TEST_F(AboutBoxTest, LinkClickOpensTheSiteAndClosesTheBox) {
-    ShowWith([](void* self) {
-        HWND link = Self(self).about.SiteLink.Handle();
-        PostMessageA(link, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
-        PostMessageA(link, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
-    });
+struct LinkPresses {
+    AboutBoxTest* test;
+    std::size_t callsAfterPress = 99;
+    bool visibleAfterPress = false;
+};
+
+TEST_F(AboutBoxTest, LinkOpensTheSiteOnTheReleaseOverItAndClosesTheBox) {
+    LinkPresses presses{this};
+    test::Soon soon(
+        [](void* context) {
+            auto& p = *static_cast<LinkPresses*>(context);
+            HWND link = p.test->about.SiteLink.Handle();
+            // Pressed, then released off the link: no click.
+            SendMessageA(link, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+            SendMessageA(link, WM_LBUTTONUP, 0, MAKELPARAM(-5 & 0xFFFF, 3));
+            SendMessageA(link, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+            p.callsAfterPress = p.test->shell.Calls().size();
+            p.visibleAfterPress = p.test->about.Visible();
+            SendMessageA(link, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+        },
+        &presses);
+    about.ShowModal();
+    ASSERT_TRUE(soon.Done());
+    EXPECT_EQ(presses.callsAfterPress, 0u) << "nothing happens while the button is down";
+    EXPECT_TRUE(presses.visibleAfterPress);
     EXPECT_FALSE(about.Visible());
     ASSERT_EQ(shell.Calls().size(), 1u);
-    EXPECT_EQ(shell.Calls()[0].owner, about.Handle());
-    EXPECT_TRUE(shell.Calls()[0].hasVerb);
-    EXPECT_EQ(shell.Calls()[0].file, text::kSiteAddress);
-    EXPECT_EQ(shell.Calls()[0].show, SW_SHOW);
+    const test::ShellCall& call = shell.Calls()[0];
+    EXPECT_EQ(call.owner, about.Handle());
+    EXPECT_EQ(call.verb, "open");
+    EXPECT_EQ(call.file, text::kSiteAddress);
+    EXPECT_FALSE(call.hasParameters);
+    EXPECT_FALSE(call.hasDirectory);
+    EXPECT_EQ(call.show, SW_SHOW);
 }
 
 TEST_F(AboutBoxTest, FirstShowingCentredLaterOnesWhereLeft) {

@@ -150,8 +150,8 @@ ShellCalls::~ShellCalls() { current_ = nullptr; }
 
 HINSTANCE WINAPI ShellCalls::Execute(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters, LPCSTR directory,
                                      INT show) {
-    current_->calls_.push_back({owner, verb != nullptr, file ? file : "", parameters ? parameters : "",
-                                directory != nullptr, show});
+    current_->calls_.push_back({owner, verb != nullptr, verb ? verb : "", file ? file : "", parameters != nullptr,
+                                parameters ? parameters : "", directory != nullptr, show});
     return reinterpret_cast<HINSTANCE>(33);
 }
 

@@ -119,7 +119,9 @@ void PressButton(HWND dialog, int id);
 struct ShellCall {
     HWND owner;
     bool hasVerb;
+    std::string verb;
     std::string file;
+    bool hasParameters;
     std::string parameters;
     bool hasDirectory;
     int show;
