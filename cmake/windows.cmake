@@ -117,7 +117,16 @@ target_link_libraries(kelvaro_bench PRIVATE kelvaro_app)
 target_link_options(kelvaro_bench PRIVATE ${KELVARO_STATIC_LINK})
 
 # The release: make release packs kelvaro-<version>-win32.zip with CPack.
-configure_file(package/README.txt ${CMAKE_CURRENT_BINARY_DIR}/package/README.txt @ONLY NEWLINE_STYLE CRLF)
+# The guide is Japanese first: stored in Shift-JIS (code page 932), which
+# Notepad on a Japanese Windows opens as it is, with CRLF line ends.
+configure_file(package/README.txt ${CMAKE_CURRENT_BINARY_DIR}/package/README.utf8.txt @ONLY NEWLINE_STYLE CRLF)
+find_program(KELVARO_ICONV iconv REQUIRED)
+add_custom_command(
+  OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/package/README.txt
+  COMMAND ${KELVARO_ICONV} -f UTF-8 -t CP932 ${CMAKE_CURRENT_BINARY_DIR}/package/README.utf8.txt
+          > ${CMAKE_CURRENT_BINARY_DIR}/package/README.txt
+  DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/package/README.utf8.txt)
+add_custom_target(package_readme ALL DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/package/README.txt)
 configure_file(LICENSE ${CMAKE_CURRENT_BINARY_DIR}/package/LICENSE.txt @ONLY NEWLINE_STYLE CRLF)
 install(TARGETS kelvaro RUNTIME DESTINATION .)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/package/README.txt ${CMAKE_CURRENT_BINARY_DIR}/package/LICENSE.txt
