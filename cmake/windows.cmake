@@ -77,7 +77,7 @@ add_executable(kelvaro_win_tests
   tests/win/settings_dialog_test.cpp
   tests/win/test_support.cpp
   tests/common/files.cpp)
-target_link_libraries(kelvaro_win_tests PRIVATE kelvaro_app gtest)
+target_link_libraries(kelvaro_win_tests PRIVATE kelvaro_app gtest ole32)
 target_link_options(kelvaro_win_tests PRIVATE ${KELVARO_STATIC_LINK})
 add_test(NAME win_tests COMMAND kelvaro_win_tests)
 

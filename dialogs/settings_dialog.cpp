@@ -110,6 +110,7 @@ void TSettings::StoreControls() {
 }
 
 void TSettings::BrowseLoadFolder() {
+    ui::api::InitializeComOnce();
     const std::string fallback = edtDirOpen.Text();
     std::vector<char> buffer(kBrowseBufferSize, '\0');
     BROWSEINFOA browse{};

@@ -46,4 +46,20 @@ BOOL GetSaveFileNameA(LPOPENFILENAMEA ofn) { KELVARO_BOUND("comdlg32.dll", GetSa
 
 void CoTaskMemFree(void* memory) { KELVARO_BOUND("ole32.dll", CoTaskMemFree)(memory); }
 
+namespace {
+
+HRESULT CoInitializeEx(void* reserved, DWORD model) { KELVARO_BOUND("ole32.dll", CoInitializeEx)(reserved, model); }
+
+}  // namespace
+
+void InitializeComOnce() {
+    static bool initialized = false;
+    if (initialized) return;
+    const HRESULT result = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    // Already in another apartment (nothing in the program makes one): the
+    // browser works there too.
+    if (FAILED(result) && result != RPC_E_CHANGED_MODE) throw Error("CoInitializeEx failed");
+    initialized = true;
+}
+
 }  // namespace ui::api

@@ -19,5 +19,8 @@ BOOL SHGetPathFromIDListA(LPCITEMIDLIST item, LPSTR path);
 BOOL GetOpenFileNameA(LPOPENFILENAMEA ofn);
 BOOL GetSaveFileNameA(LPOPENFILENAMEA ofn);
 void CoTaskMemFree(void* memory);
+// COM in a single-threaded apartment on this thread, which the shell's folder
+// browser needs; made once, on first use, and kept for the rest of the process.
+void InitializeComOnce();
 
 }  // namespace ui::api

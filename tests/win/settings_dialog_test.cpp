@@ -1,6 +1,8 @@
 // The settings dialog: what it shows, what it writes, and how it closes.
 #include "dialogs/settings_dialog.h"
 
+#include <objbase.h>
+
 #include <gtest/gtest.h>
 
 #include "launcher/settings_file.h"
@@ -218,13 +220,19 @@ TEST_F(SettingsDialogTest, FirstShowingCentredLaterOnesWhereLeftWithTheFocusAsLe
     EXPECT_EQ(second.focus, settings.chkTop.Handle());
 }
 
-TEST_F(SettingsDialogTest, CancelledFolderBrowserKeepsTheText) {
+TEST_F(SettingsDialogTest, CancelledFolderBrowserKeepsTheTextAndLeavesComInitialised) {
     settings.Show();
     settings.edtDirOpen.SetText("kept as typed");
     test::DialogDriver driver([](HWND browser, void*) { test::PressButton(browser, IDCANCEL); }, nullptr);
     Click(settings.btnDirSel1);
     EXPECT_TRUE(driver.Done());
     EXPECT_EQ(settings.edtDirOpen.Text(), "kept as typed");
+    // The browser needs a single-threaded apartment, which Windows' does not
+    // make for itself; Wine's makes one for its own run only. S_FALSE: there
+    // already is one.
+    const HRESULT apartment = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    if (SUCCEEDED(apartment)) CoUninitialize();
+    EXPECT_EQ(apartment, S_FALSE);
 }
 
 }  // namespace
