@@ -3,7 +3,7 @@
 #   make test   build everything and run every test
 #
 # Extras: make bench (benchmark report in docs/benchmarks.md), make release
-# (kelvaro-0.3.0-win32.zip, checked unpacked and for a reproducible build),
+# (kelvaro-<version>-win32.zip, checked unpacked and for a reproducible build),
 # make fuzz (each fuzz target for ten minutes).
 .PHONY: run test deps win native bench release fuzz
 

@@ -3,12 +3,15 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <optional>
+
+#include "core/path_text.h"
 #include "dialogs/about_box.h"
 #include "dialogs/settings_dialog.h"
 #include "launcher/main_form.h"
 #include "resources/texts.h"
 #include "ui/application.h"
-#include "ui/path_text.h"
+
 
 namespace {
 
@@ -30,16 +33,18 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
 
     ui::Application& app = ui::Application::Instance();
     app.SetTitle(text::kAppTitle);
-    launcher::TMainForm mainForm;
-    dialogs::TSettings settings;
-    dialogs::TAboutBox aboutBox;
+    // Made inside the guard: creating a font or a window can fail, and the
+    // error box says so. They live until the process ends.
+    std::optional<launcher::TMainForm> mainForm;
+    std::optional<dialogs::TSettings> settings;
+    std::optional<dialogs::TAboutBox> aboutBox;
     app.Guard([&] {
-        mainForm.Create();
-        settings.Create(mainForm.Handle());
-        aboutBox.Create(mainForm.Handle());
-        mainForm.SetDialogs(&settings, &aboutBox);
+        mainForm.emplace().Create();
+        settings.emplace().Create(mainForm->Handle());
+        aboutBox.emplace().Create(mainForm->Handle());
+        mainForm->SetDialogs(&*settings, &*aboutBox);
     });
-    if (!mainForm.Handle()) return 1;
+    if (!mainForm || !mainForm->Handle()) return 1;
     int exitCode = app.Run();
     // Windows go with the process: destroying them one by one costs time and
     // changes nothing the user can see.

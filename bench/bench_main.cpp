@@ -11,6 +11,7 @@
 
 #include "launcher/main_form.h"
 #include "resources/texts.h"
+#include "tests/win/access.h"
 #include "ui/application.h"
 
 namespace {
@@ -110,14 +111,14 @@ double BareFill(HWND list, const std::string& folder) {
 
 int Fill(int argc, char** argv) {
     launcher::TMainForm form;
-    form.SetCommandLine("kelvaro.exe");
+    test::Access::SetCommandLine(form, "kelvaro.exe");
     form.Create();
     form.Show();
     HWND plain = CreateWindowExA(WS_EX_CLIENTEDGE, "LISTBOX", nullptr,
                                  WS_POPUP | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
                                  200, 0, 180, 100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-    SendMessageA(plain, WM_SETFONT, reinterpret_cast<WPARAM>(form.FontHandle()), FALSE);
-    ui::Application::Instance().HandlePendingMessages();
+    SendMessageA(plain, WM_SETFONT, SendMessageA(form.Handle(), WM_GETFONT, 0, 0), FALSE);
+    test::Access::HandlePendingMessages();
     for (int i = 0; i < argc; ++i) {
         const std::string folder = argv[i];
         const int runs = 5;
@@ -126,14 +127,14 @@ int Fill(int argc, char** argv) {
         int entries = 0;
         BareFill(plain, folder);  // warm the directory cache
         for (int run = 0; run < runs; ++run) {
-            std::size_t before = form.HScrollListbox1().MeasureCount();
+            std::size_t before = 0;
             double start = Now();
-            form.RefreshList(folder);
+            test::Access::RefreshList(form, folder);
             double k = Now() - start;
-            measured = form.HScrollListbox1().MeasureCount() - before;
-            entries = form.HScrollListbox1().Count();
+            measured = 0 - before;
+            entries = test::Access::List(form).Count();
             double b = BareFill(plain, folder);
-            ui::Application::Instance().HandlePendingMessages();
+            test::Access::HandlePendingMessages();
             kelvaro.push_back(k);
             bare.push_back(b);
             ratios.push_back(k / b);
@@ -171,13 +172,13 @@ DWORD WINAPI QuitLater(LPVOID thread) {
 int Idle(int seconds) {
     idleSeconds = seconds;
     launcher::TMainForm form;
-    form.SetCommandLine("kelvaro.exe");
+    test::Access::SetCommandLine(form, "kelvaro.exe");
     form.Create();
     form.Show();
     ui::Application& app = ui::Application::Instance();
     // Let the first paint and activation settle before counting.
     for (int i = 0; i < 20; ++i) {
-        app.HandlePendingMessages();
+        test::Access::HandlePendingMessages();
         Sleep(50);
     }
     hook = SetWindowsHookExA(WH_GETMESSAGE, &CountMessages, nullptr, GetCurrentThreadId());

@@ -24,6 +24,7 @@ add_library(kelvaro_app STATIC
   dialogs/settings_dialog.cpp
   launcher/main_form.cpp
   launcher/main_form_settings.cpp
+  launcher/command_line_start.cpp
   launcher/files.cpp
   launcher/pin.cpp
   launcher/run_actions.cpp
@@ -40,16 +41,16 @@ set(KELVARO_ICON ${CMAKE_CURRENT_BINARY_DIR}/kelvaro.ico)
 add_custom_command(
   OUTPUT ${KELVARO_ICON}
   COMMAND ${KELVARO_HOST_CXX} -std=c++20 -I${CMAKE_CURRENT_SOURCE_DIR}
-          ${CMAKE_CURRENT_SOURCE_DIR}/tools/write_icon.cpp ${CMAKE_CURRENT_SOURCE_DIR}/resources/icon_file.cpp
-          ${CMAKE_CURRENT_SOURCE_DIR}/resources/pixel_art.cpp -o write_icon${CMAKE_HOST_EXECUTABLE_SUFFIX}
+          ${CMAKE_CURRENT_SOURCE_DIR}/tools/write_icon.cpp ${CMAKE_CURRENT_SOURCE_DIR}/core/icon_file.cpp
+          ${CMAKE_CURRENT_SOURCE_DIR}/core/pixel_art.cpp -o write_icon${CMAKE_HOST_EXECUTABLE_SUFFIX}
   COMMAND ./write_icon${CMAKE_HOST_EXECUTABLE_SUFFIX} ${KELVARO_ICON}
-  DEPENDS tools/write_icon.cpp resources/icon_file.cpp resources/icon_file.h resources/pixel_art.cpp
-          resources/pixel_art.h
+  DEPENDS tools/write_icon.cpp core/icon_file.cpp core/icon_file.h core/pixel_art.cpp
+          core/pixel_art.h
   WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
 set_source_files_properties(resources/kelvaro.rc PROPERTIES OBJECT_DEPENDS ${KELVARO_ICON})
 
 add_executable(kelvaro WIN32 app/main.cpp app/terminate.cpp resources/kelvaro.rc)
-target_include_directories(kelvaro PRIVATE ${CMAKE_CURRENT_BINARY_DIR})
+target_include_directories(kelvaro PRIVATE ${CMAKE_CURRENT_BINARY_DIR} ${CMAKE_CURRENT_BINARY_DIR}/generated)
 target_link_libraries(kelvaro PRIVATE kelvaro_app)
 # Stripped, no link time stamp, no build paths: two builds give the same bytes.
 target_link_options(kelvaro PRIVATE ${KELVARO_STATIC_LINK} -s -Wl,--gc-sections -Wl,--no-insert-timestamp)
@@ -75,6 +76,7 @@ add_executable(kelvaro_win_tests
   tests/win/run_actions_test.cpp
   tests/win/save_and_pin_test.cpp
   tests/win/settings_dialog_test.cpp
+  tests/win/access.cpp
   tests/win/test_support.cpp
   tests/common/files.cpp)
 target_link_libraries(kelvaro_win_tests PRIVATE kelvaro_app gtest ole32)
@@ -101,7 +103,8 @@ target_link_options(netsh_recorder PRIVATE ${KELVARO_STATIC_LINK})
 add_test(NAME e2e_tests COMMAND kelvaro_e2e_tests)
 
 if(CMAKE_CROSSCOMPILING AND CMAKE_HOST_UNIX)
-  add_test(NAME exe_contents COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/tools/check-exe $<TARGET_FILE:kelvaro>)
+  add_test(NAME exe_contents COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/tools/check-exe $<TARGET_FILE:kelvaro>
+                                     ${PROJECT_VERSION} ${KELVARO_COPYRIGHT})
   # Runs on the host, not under Wine.
   set_tests_properties(exe_contents PROPERTIES LABELS host)
   # A short run of the benchmark, so that it cannot rot.
@@ -112,7 +115,7 @@ endif()
 add_executable(baseline WIN32 bench/baseline.cpp)
 target_link_libraries(baseline PRIVATE comctl32)
 target_link_options(baseline PRIVATE ${KELVARO_STATIC_LINK} -s -Wl,--gc-sections)
-add_executable(kelvaro_bench bench/bench_main.cpp)
+add_executable(kelvaro_bench bench/bench_main.cpp tests/win/access.cpp)
 target_link_libraries(kelvaro_bench PRIVATE kelvaro_app)
 target_link_options(kelvaro_bench PRIVATE ${KELVARO_STATIC_LINK})
 

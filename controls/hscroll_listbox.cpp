@@ -105,7 +105,6 @@ void THScrollListbox::SendExtent() {
 }
 
 int THScrollListbox::Measure(const char* text) {
-    ++measureCount_;
     measured_.assign(text ? text : "");
     measured_ += ' ';
     MeasuringDc dc(Handle(), batchDc_, canvasFont_);

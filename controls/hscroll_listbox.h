@@ -8,6 +8,7 @@
 #include <string>
 
 #include "ui/list_box.h"
+#include "ui/test_access.h"
 
 namespace controls {
 
@@ -16,17 +17,14 @@ class THScrollListbox : public ui::ListBox {
     THScrollListbox();
     ~THScrollListbox() override;
 
-    // The widest entry's measured width; the extent last sent equals it.
-    int MaxWidth() const { return FMaxWidth; }
-    // Texts measured since creation: the benchmark checks one per added entry.
-    std::size_t MeasureCount() const { return measureCount_; }
-
  protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void UpdateStarting() override;
     void UpdateEnded() override;
 
  private:
+    friend struct test::Access;
+
     LRESULT AddOrInsert(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Delete(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT ResetContent(UINT message, WPARAM wParam, LPARAM lParam);
@@ -38,12 +36,11 @@ class THScrollListbox : public ui::ListBox {
     // Width of the text and one blank, in the canvas font.
     int Measure(const char* text);
 
-    int FMaxWidth = 0;
+    int FMaxWidth = 0;        // the widest entry's measured width; the extent last sent
     HFONT canvasFont_;        // a copy of the control's font, for measuring only
     bool ownsCanvasFont_ = false;
     HDC batchDc_ = nullptr;   // held while a batch of changes runs
     std::string measured_;    // reused, so measuring does not allocate per entry
-    std::size_t measureCount_ = 0;
 };
 
 }  // namespace controls

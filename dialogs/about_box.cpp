@@ -1,9 +1,10 @@
 #include "dialogs/about_box.h"
 
+#include "core/pixel_art.h"
 #include "resources/layouts.h"
-#include "resources/pixel_art.h"
 #include "resources/texts.h"
 #include "ui/picture_bitmaps.h"
+#include "ui/system_api.h"
 
 namespace dialogs {
 namespace {
@@ -20,9 +21,11 @@ constexpr COLORREF kLinkRed = RGB(255, 0, 0);
 TAboutBox::TAboutBox()
     : font_(text::kFontFace, layout::main_form::kFontHeight, SHIFTJIS_CHARSET),
       linkFont_(text::kFontFace, layout::main_form::kFontHeight, SHIFTJIS_CHARSET, true),
-      linkColor_(kLinkBlue) {}
+      linkColor_(kLinkBlue),
+      shellExecute_(&ui::api::ShellExecuteA) {}
 
 TAboutBox::~TAboutBox() {
+    Destroy();  // the picture control shows the icon, the labels use the fonts
     if (picture_) DestroyIcon(picture_);
 }
 
@@ -36,28 +39,27 @@ void TAboutBox::Create(HWND owner) {
 
 void TAboutBox::CreateControls() {
     SetClientSize(lay::kClientWidth, lay::kClientHeight);
-    Panel1.Create(Handle(), lay::kPanel);
-    ProductName = ui::Control(CreateLabel(text::kProductName, lay::kProductName, 0, 0, font_.Handle()));
-    Copyright = ui::Control(CreateLabel(text::kCopyright, lay::kCopyright, 0, 0, font_.Handle()));
-    OKButton = ui::Button(CreateControl("BUTTON", text::kOkButton, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0,
-                                        lay::kOkButton, kOKButton));
-    SetDefaultButton(OKButton.Handle());
-    Version = ui::Control(CreateLabel(text::kVersion, lay::kVersion, 0, 0, font_.Handle()));
+    Panel1.Create(Handle(), lay::kPanel, kAboutPanel1);
+    CreateLabel(text::kProductName, lay::kProductName, kProductName, 0, font_.Handle());
+    CreateLabel(text::kCopyright, lay::kCopyright, kCopyright, 0, font_.Handle());
+    HWND ok = CreateControl("BUTTON", text::kOkButton, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, lay::kOkButton,
+                            kOKButton);
+    SetDefaultButton(ok);
+    CreateLabel(text::kVersion, lay::kVersion, kVersion, 0, font_.Handle());
     SiteLink.Attach(CreateLabel(text::kSiteLink, lay::kSiteLink, kSiteLink, SS_NOTIFY, linkFont_.Handle()));
     SiteLink.OnMouseEnter = [this] { SiteLinkMouseEnter(); };
     SiteLink.OnMouseLeave = [this] { SiteLinkMouseLeave(); };
     SiteLink.OnClick = [this] { SiteLinkClick(); };
     // The picture is the icon's drawing; an icon draws it through its mask.
     picture_ = ui::CreateIcon(art::IconLarge());
-    Image1 = ui::Control(CreateControl("STATIC", nullptr, WS_VISIBLE | SS_ICON, 0,
-                                       layout::At(lay::kImage.x, lay::kImage.y, 32, 32), 0, Panel1.Handle()));
-    SendMessageA(Image1.Handle(), STM_SETICON, reinterpret_cast<WPARAM>(picture_), 0);
+    HWND image = CreateControl("STATIC", nullptr, WS_VISIBLE | SS_ICON, 0, lay::kImage, kImage1, Panel1.Handle());
+    SendMessageA(image, STM_SETICON, reinterpret_cast<WPARAM>(picture_), 0);
 }
 
-HWND TAboutBox::CreateLabel(const char* text, POINT at, int id, DWORD extraStyle, HFONT font) {
+HWND TAboutBox::CreateLabel(const char* text, core::Point at, int id, DWORD extraStyle, HFONT font) {
     SIZE size = ui::TextSize(font, text);
     HWND label = CreateControl("STATIC", text, WS_VISIBLE | SS_LEFT | SS_NOPREFIX | extraStyle, 0,
-                               layout::At(at.x, at.y, size.cx, size.cy), id, Panel1.Handle());
+                               {at.x, at.y, size.cx, size.cy}, id, Panel1.Handle());
     SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     return label;
 }

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <windows.h>
-#include <shellapi.h>
 
 #include "ui/controls.h"
 #include "ui/font.h"
@@ -11,13 +10,18 @@
 #include "ui/label.h"
 #include "ui/panel.h"
 #include "ui/shell.h"
-#include "ui/system_api.h"
+#include "ui/test_access.h"
 
 namespace dialogs {
 
 enum AboutControl : int {
     kOKButton = 401,
     kSiteLink,
+    kAboutPanel1,
+    kProductName,
+    kCopyright,
+    kVersion,
+    kImage1,
 };
 
 class TAboutBox : public ui::Form {
@@ -26,15 +30,6 @@ class TAboutBox : public ui::Form {
     ~TAboutBox() override;
     // Creates the box hidden, owned by `owner`.
     void Create(HWND owner);
-    void SetShellExecute(ui::ShellExecuteFunction function) { shellExecute_ = function; }
-
-    ui::Panel Panel1;
-    ui::Control ProductName;
-    ui::Control Copyright;
-    ui::Button OKButton;
-    ui::Control Version;
-    ui::Label SiteLink;
-    ui::Control Image1;
 
  protected:
     void CreateControls() override;
@@ -43,17 +38,21 @@ class TAboutBox : public ui::Form {
     HBRUSH ControlColor(HWND control, HDC dc) override;
 
  private:
+    friend struct test::Access;
+
     void OKButtonClick();
     void SiteLinkMouseEnter();
     void SiteLinkMouseLeave();
     void SiteLinkClick();
-    HWND CreateLabel(const char* text, POINT at, int id, DWORD extraStyle, HFONT font);
+    HWND CreateLabel(const char* text, core::Point at, int id, DWORD extraStyle, HFONT font);
 
     ui::Font font_;
     ui::Font linkFont_;
     HICON picture_ = nullptr;
+    ui::Panel Panel1;
+    ui::Label SiteLink;
     COLORREF linkColor_;
-    ui::ShellExecuteFunction shellExecute_ = &ui::api::ShellExecuteA;
+    ui::ShellExecuteFunction shellExecute_;
 };
 
 }  // namespace dialogs

@@ -2,9 +2,9 @@
 
 #include <shlobj.h>
 
+#include <iterator>
 #include <vector>
 
-#include "launcher/ini_values.h"
 #include "launcher/settings_file.h"
 #include "resources/layouts.h"
 #include "resources/texts.h"
@@ -15,6 +15,7 @@ namespace dialogs {
 namespace {
 
 namespace lay = layout::settings;
+namespace keys = settings_keys;
 
 constexpr char kEsc = 27;
 constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
@@ -23,22 +24,11 @@ constexpr DWORD kPushButton = WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON;
 constexpr DWORD kCheckBox = WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX;
 constexpr DWORD kBrowseBufferSize = 65535;
 
-// The switches: control, key and the value assumed when the key is missing.
-struct Switch {
-    ui::CheckBox TSettings::*box;
-    const char* key;
-    const char* fallback;
-};
-constexpr Switch kSwitches[] = {
-    {&TSettings::chkPrompt, "Dos", "1"},
-    {&TSettings::chkClose, "Close", "0"},
-    {&TSettings::chkOtherExt, "OtherExt", "0"},
-    {&TSettings::chkTop, "Top", "0"},
-};
-
 }  // namespace
 
 TSettings::TSettings() : font_(text::kFontFace, layout::main_form::kFontHeight, SHIFTJIS_CHARSET) {}
+
+TSettings::~TSettings() { Destroy(); }
 
 void TSettings::Create(HWND owner) {
     ui::Form::Style style{text::kSettingsCaption, lay::kDesignBounds, kDialogStyle, WS_EX_DLGMODALFRAME,
@@ -54,7 +44,7 @@ void TSettings::CreateControls() {
     btnSet = ui::Button(CreateControl("BUTTON", text::kSetButton, kPushButton, 0, lay::kSetButton, kBtnSet));
     btnCancel =
         ui::Button(CreateControl("BUTTON", text::kCancelButton, kPushButton, 0, lay::kCancelButton, kBtnCancel));
-    Panel1.Create(Handle(), lay::kPanel);
+    Panel1.Create(Handle(), lay::kPanel, kSettingsPanel1);
     edtDirOpen = ui::Control(CreateInPanel("EDIT", "", WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE,
                                            lay::kFolderEdit, kEdtDirOpen));
     btnDirSel1 = ui::Button(CreateInPanel("BUTTON", text::kBrowseButton, kPushButton, 0, lay::kBrowseButton, kBtnDirSel1));
@@ -63,19 +53,24 @@ void TSettings::CreateControls() {
     chkOtherExt =
         ui::CheckBox(CreateInPanel("BUTTON", text::kOtherExtCheck, kCheckBox, 0, lay::kOtherExtCheck, kChkOtherExt));
     chkTop = ui::CheckBox(CreateInPanel("BUTTON", text::kTopCheck, kCheckBox, 0, lay::kTopCheck, kChkTop));
-    // The edit's label: sized to its text, left of the edit and centred on it.
-    SIZE label = ui::TextSize(font_.Handle(), text::kLoadFolderLabel);
-    const RECT& edit = lay::kFolderEdit;
-    int left = edit.left - lay::kLabelSpacing - label.cx;
-    int top = edit.top + (edit.bottom - edit.top - label.cy) / 2;
-    edtDirOpenLabel = ui::Control(CreateInPanel("STATIC", text::kLoadFolderLabel, WS_VISIBLE | SS_LEFT, 0,
-                                                layout::At(left, top, label.cx, label.cy), 0));
+    CreateFolderLabel();
+}
+
+// The edit's label: sized to its text, left of the edit and centred on it.
+void TSettings::CreateFolderLabel() {
+    const SIZE label = ui::TextSize(font_.Handle(), text::kLoadFolderLabel);
+    const core::Bounds& edit = lay::kFolderEdit;
+    const core::Bounds bounds{edit.left - lay::kLabelSpacing - label.cx, edit.top + (edit.height - label.cy) / 2,
+                              label.cx, label.cy};
+    CreateInPanel("STATIC", text::kLoadFolderLabel, WS_VISIBLE | SS_LEFT, 0, bounds, kEdtDirOpenLabel);
 }
 
 HWND TSettings::CreateInPanel(const char* className, const char* text, DWORD style, DWORD exStyle,
-                              const RECT& bounds, int id) {
+                              const core::Bounds& bounds, int id) {
     return CreateControl(className, text, style, exStyle, bounds, id, Panel1.Handle());
 }
+
+std::array<ui::CheckBox*, 4> TSettings::SwitchBoxes() { return {&chkPrompt, &chkClose, &chkOtherExt, &chkTop}; }
 
 void TSettings::FormShow() { LoadControls(); }
 
@@ -97,16 +92,18 @@ void TSettings::ControlCommand(int id, int code) {
 
 void TSettings::LoadControls() {
     launcher::IniFile ini(launcher::SettingsFilePath());
-    edtDirOpen.SetText(ini.ReadString("DIR", "LoadFolder", launcher::ExeFolder().c_str()));
-    for (const Switch& item : kSwitches)
-        (this->*item.box).SetChecked(ini_values::IsOn(ini.ReadString("CHECKBOX", item.key, item.fallback)));
+    edtDirOpen.SetText(ini.ReadString(keys::kLoadFolder, launcher::ExeFolder().c_str()));
+    const std::array<ui::CheckBox*, 4> boxes = SwitchBoxes();
+    static_assert(std::size(keys::kSwitches) == boxes.size());
+    for (std::size_t i = 0; i < boxes.size(); ++i) boxes[i]->SetChecked(ini.IsOn(keys::kSwitches[i]));
 }
 
 void TSettings::StoreControls() {
     launcher::IniFile ini(launcher::SettingsFilePath());
-    ini.WriteString("DIR", "LoadFolder", edtDirOpen.Text());
-    for (const Switch& item : kSwitches)
-        ini.WriteString("CHECKBOX", item.key, ini_values::SwitchText((this->*item.box).Checked()));
+    // A refused write stops here: the keys before it stay written.
+    ini.WriteString(keys::kLoadFolder, edtDirOpen.Text());
+    const std::array<ui::CheckBox*, 4> boxes = SwitchBoxes();
+    for (std::size_t i = 0; i < boxes.size(); ++i) ini.WriteSwitch(keys::kSwitches[i], boxes[i]->Checked());
 }
 
 void TSettings::BrowseLoadFolder() {

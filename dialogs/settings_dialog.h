@@ -2,6 +2,8 @@
 // settings file at every showing and written back only when confirmed.
 #pragma once
 
+#include <array>
+
 #include "ui/controls.h"
 #include "ui/font.h"
 #include "ui/form.h"
@@ -18,28 +20,16 @@ enum SettingsControl : int {
     kChkClose,
     kChkOtherExt,
     kChkTop,
+    kSettingsPanel1,
+    kEdtDirOpenLabel,
 };
 
 class TSettings : public ui::Form {
  public:
     TSettings();
+    ~TSettings() override;
     // Creates the dialog hidden, owned by `owner`.
     void Create(HWND owner);
-
-    void LoadControls();
-    void StoreControls();
-    void BrowseLoadFolder();
-
-    ui::Button btnSet;
-    ui::Button btnCancel;
-    ui::Panel Panel1;
-    ui::Control edtDirOpen;
-    ui::Control edtDirOpenLabel;
-    ui::Button btnDirSel1;
-    ui::CheckBox chkPrompt;
-    ui::CheckBox chkClose;
-    ui::CheckBox chkOtherExt;
-    ui::CheckBox chkTop;
 
  protected:
     void CreateControls() override;
@@ -48,13 +38,29 @@ class TSettings : public ui::Form {
     void ControlCommand(int id, int code) override;
 
  private:
+    void LoadControls();
+    void StoreControls();
+    void BrowseLoadFolder();
+
     void btnSetClick();
     void btnCancelClick();
     void btnDirSel1Click();
-    HWND CreateInPanel(const char* className, const char* text, DWORD style, DWORD exStyle, const RECT& bounds,
-                       int id);
+    HWND CreateInPanel(const char* className, const char* text, DWORD style, DWORD exStyle,
+                       const core::Bounds& bounds, int id);
+    void CreateFolderLabel();
+    // The check boxes, in the order of the switches they show.
+    std::array<ui::CheckBox*, 4> SwitchBoxes();
 
     ui::Font font_;
+    ui::Button btnSet;
+    ui::Button btnCancel;
+    ui::Panel Panel1;
+    ui::Control edtDirOpen;
+    ui::Button btnDirSel1;
+    ui::CheckBox chkPrompt;
+    ui::CheckBox chkClose;
+    ui::CheckBox chkOtherExt;
+    ui::CheckBox chkTop;
 };
 
 }  // namespace dialogs

@@ -1,11 +1,11 @@
 #include "launcher/main_form.h"
 
-
+#include "core/pixel_art.h"
 #include "resources/layouts.h"
-#include "resources/pixel_art.h"
 #include "resources/texts.h"
 #include "ui/application.h"
 #include "ui/picture_bitmaps.h"
+#include "ui/system_api.h"
 
 namespace launcher {
 namespace {
@@ -32,11 +32,14 @@ constexpr char kEnter = 13;
 }  // namespace
 
 TMainForm::TMainForm()
-    : OpenDialog1(ui::FileDialog::Kind::Open, text::kFilterOpen),
+    : font_(text::kFontFace, lay::kFontHeight, SHIFTJIS_CHARSET),
+      OpenDialog1(ui::FileDialog::Kind::Open, text::kFilterOpen),
       SaveDialog1(ui::FileDialog::Kind::Save, text::kFilterSave),
-      font_(text::kFontFace, lay::kFontHeight, SHIFTJIS_CHARSET) {}
+      shellExecute_(&ui::api::ShellExecuteA),
+      commandLine_(GetCommandLineA()) {}
 
 TMainForm::~TMainForm() {
+    Destroy();  // the tool bar draws with the image list, the list with the font
     if (images_) ImageList_Destroy(images_);
 }
 
@@ -150,7 +153,7 @@ LRESULT TMainForm::ControlNotify(NMHDR& header, bool& handled) {
 
 LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_DROPFILES) {
-        WMDropFiles(reinterpret_cast<HDROP>(wParam));
+        WMDropFiles(wParam);
         return 0;
     }
     return Form::HandleMessage(message, wParam, lParam);

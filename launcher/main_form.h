@@ -1,8 +1,17 @@
 // The main window: a tool bar over the list of scripts in the load folder.
+//
+// Its handlers, by file:
+//   main_form.cpp           creation and layout, FormCreate, FormClose, the keys,
+//                           ToolBtnSettingsClick, ToolBtnAboutClick, the list's double-click
+//   main_form_settings.cpp  LoadSettings, LoadFormPosition, SaveFormPosition
+//   script_list.cpp         RefreshList
+//   run_actions.cpp         RunScript, ToolBtnExecClick, ToolBtnOpenClick, WMDropFiles
+//   command_line_start.cpp  FormShow: the scripts named on the command line
+//   save_action.cpp         ToolBtnSaveClick
+//   pin.cpp                 ToolBtnTopClick, Pin
 #pragma once
 
 #include <windows.h>
-#include <shellapi.h>
 
 #include <string>
 
@@ -12,7 +21,7 @@
 #include "ui/font.h"
 #include "ui/form.h"
 #include "ui/shell.h"
-#include "ui/system_api.h"
+#include "ui/test_access.h"
 #include "ui/toolbar.h"
 
 namespace launcher {
@@ -33,14 +42,9 @@ enum MainCommand : int {
 inline constexpr int kImageUnpinned = 5;
 inline constexpr int kImagePinned = 6;
 
-// When cmd.exe would read another path than `path`, shows why in the error
-// box (`format`: %1 the path, %2 the part cmd would replace) and returns true.
-bool RefusedForCmd(const std::string& path, const char* format);
-
 class TMainForm : public ui::Form {
  public:
     static constexpr char kClassName[] = "KelvaroMainForm";
-
 
     TMainForm();
     ~TMainForm() override;
@@ -49,28 +53,6 @@ class TMainForm : public ui::Form {
     void Create();
     // The dialogs that the tool buttons show; created after the main window.
     void SetDialogs(ui::Form* settings, ui::Form* aboutBox);
-
-    const LauncherState& State() const { return state_; }
-    controls::THScrollListbox& HScrollListbox1() { return list_; }
-    ui::ToolBar& ToolBar1() { return toolBar_; }
-
-    // Settings file operations.
-    void LoadSettings();
-    void LoadFormPosition();
-    void SaveFormPosition();
-
-    // Replaces the list with the files of `folder` that match ListExt.
-    void RefreshList(const std::string& folder);
-    // Makes the window topmost and gives the pin button its pressed look.
-    void Pin();
-    // Starts the network shell on a script, visible or not as ShowPrompt says.
-    void RunScript(const std::string& path);
-    void SetShellExecute(ui::ShellExecuteFunction function) { shellExecute_ = function; }
-    // The command line whose arguments the first showing runs (the process's own by default).
-    void SetCommandLine(std::string commandLine) { commandLine_ = std::move(commandLine); }
-
-    ui::FileDialog OpenDialog1;
-    ui::FileDialog SaveDialog1;
 
  protected:
     void CreateControls() override;
@@ -84,8 +66,25 @@ class TMainForm : public ui::Form {
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
+    friend struct test::Access;
+
     void CreateToolBar();
     void CreateList();
+
+    // Settings file operations.
+    void LoadSettings();
+    void LoadFormPosition();
+    void SaveFormPosition();
+    // Replaces the list with the files of `folder` that match ListExt.
+    void RefreshList(const std::string& folder);
+    // Makes the window topmost and gives the pin button its pressed look.
+    void Pin();
+    void SetPinLook(bool pinned);
+    // Starts the network shell on a script, visible or not as ShowPrompt says.
+    void RunScript(const std::string& path);
+    // When cmd.exe would read another path than `path`, shows why in the error
+    // box (`format`: %1 the path, %2 the part cmd would replace); true then.
+    static bool RefusedForCmd(const std::string& path, const char* format);
 
     void ToolBtnOpenClick();
     void ToolBtnSaveClick();
@@ -95,16 +94,17 @@ class TMainForm : public ui::Form {
     void ToolBtnAboutClick();
     void HScrollListbox1DblClick();
     void HScrollListbox1KeyPress(char& key);
-    void WMDropFiles(HDROP drop);
+    void WMDropFiles(WPARAM drop);  // the HDROP
 
-    void SetPinLook(bool pinned);
-
+    // Released only after Destroy() has taken the windows that draw with them.
     ui::Font font_;
     HIMAGELIST images_ = nullptr;
     ui::ToolBar toolBar_;
     controls::THScrollListbox list_;
-    ui::ShellExecuteFunction shellExecute_ = &ui::api::ShellExecuteA;
-    std::string commandLine_ = GetCommandLineA();
+    ui::FileDialog OpenDialog1;
+    ui::FileDialog SaveDialog1;
+    ui::ShellExecuteFunction shellExecute_;
+    std::string commandLine_;  // whose arguments the first showing runs
     ui::Form* settings_ = nullptr;
     ui::Form* aboutBox_ = nullptr;
     LauncherState state_;

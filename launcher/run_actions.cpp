@@ -1,15 +1,18 @@
-// The actions that hand a script to the network shell.
+// The actions that hand a script to the network shell: the list, the open
+// dialog and dropped files.
+#include <windows.h>
+#include <shellapi.h>
+
 #include <vector>
 
-#include "launcher/command_line.h"
-#include "launcher/commands.h"
+#include "core/commands.h"
+#include "core/error_text.h"
+#include "core/path_text.h"
 #include "launcher/files.h"
-#include "launcher/long_path.h"
 #include "launcher/main_form.h"
 #include "resources/texts.h"
 #include "ui/application.h"
-#include "ui/error_text.h"
-#include "ui/path_text.h"
+#include "ui/system_api.h"
 
 namespace launcher {
 namespace {
@@ -37,10 +40,10 @@ class DropHandle {
 
 }  // namespace
 
-bool RefusedForCmd(const std::string& path, const char* format) {
-    const std::string_view part = CmdVariableReference(path, &EnvironmentHas);
+bool TMainForm::RefusedForCmd(const std::string& path, const char* format) {
+    const std::string_view part = core::CmdVariableReference(path, &EnvironmentHas);
     if (part.empty()) return false;
-    ui::Application::Instance().ShowError(ui::FillIn(format, {path, part}));
+    ui::Application::Instance().ShowError(core::FillIn(format, {path, part}));
     return true;
 }
 
@@ -50,15 +53,14 @@ void TMainForm::RunScript(const std::string& path) {
     // the others to their close.
     if (RefusedForCmd(path, text::kCmdRewritesRunFormat)) return;
     // Not awaited and not examined: netsh reports to the console itself.
-    shellExecute_(Handle(), nullptr, kCommandInterpreter, RunScriptParameters(path).c_str(), nullptr,
+    shellExecute_(Handle(), nullptr, core::kCommandInterpreter, core::RunScriptParameters(path).c_str(), nullptr,
                   state_.ShowPrompt ? SW_SHOWNORMAL : SW_HIDE);
 }
 
 void TMainForm::ToolBtnExecClick() {
-    const int count = HScrollListbox1().Count();
+    const int count = list_.Count();
     for (int i = count - 1; i >= 0; --i)
-        if (HScrollListbox1().Selected(i))
-            RunScript(path_text::IncludeTrailingBackslash(state_.LoadDir) + HScrollListbox1().Text(i));
+        if (list_.Selected(i)) RunScript(path_text::IncludeTrailingBackslash(state_.LoadDir) + list_.Text(i));
     // One close request after the walk, not one per entry: the same outcome,
     // without storing the bounds once per entry, and a refused store can no
     // longer stop the walk before the selected entry has run.
@@ -71,25 +73,13 @@ void TMainForm::ToolBtnOpenClick() {
     if (state_.CloseAfterRun) Close();
 }
 
-void TMainForm::WMDropFiles(HDROP drop) {
+void TMainForm::WMDropFiles(WPARAM drop) {
     {
-        DropHandle dropped(drop);
+        DropHandle dropped(reinterpret_cast<HDROP>(drop));
         std::string name = dropped.FirstName();
         if (FileExists(name)) RunScript(name);
     }
     if (state_.CloseAfterRun) Close();
-}
-
-void TMainForm::FormShow() {
-    const std::vector<std::string> arguments = SplitCommandLine(commandLine_);
-    if (arguments.empty()) return;
-    for (const std::string& argument : arguments) {
-        std::string path = ExpandLongPath(argument, &FindLongName);
-        if (FileExists(path)) RunScript(path);
-    }
-    // Every argument is run before the one close request, so a refused store
-    // of the bounds cannot leave later scripts unrun.
-    Close();
 }
 
 }  // namespace launcher

@@ -1,5 +1,5 @@
 // Saving the current network configuration as a new script.
-#include "launcher/commands.h"
+#include "core/commands.h"
 #include "launcher/files.h"
 #include "launcher/main_form.h"
 #include "resources/texts.h"
@@ -9,13 +9,13 @@ namespace launcher {
 
 void TMainForm::ToolBtnSaveClick() {
     if (!SaveDialog1.Execute(Handle())) return;
-    const std::string path = WithScriptExtension(SaveDialog1.FileName());
+    const std::string path = core::WithScriptExtension(SaveDialog1.FileName());
     if (RefusedForCmd(path, text::kCmdRewritesSaveFormat)) return;
     if (FileExists(path) && ui::Application::Instance().ShowMessageBox(text::kOverwriteQuestion, text::kSaveCaption,
                                                                        MB_OKCANCEL | MB_ICONEXCLAMATION) == IDCANCEL)
         return;
     // The interpreter's redirection creates the file; the dump is not awaited.
-    shellExecute_(Handle(), nullptr, kCommandInterpreter, DumpParameters(path).c_str(), nullptr, SW_SHOWNORMAL);
+    shellExecute_(Handle(), nullptr, core::kCommandInterpreter, core::DumpParameters(path).c_str(), nullptr, SW_SHOWNORMAL);
     RefreshList(state_.LoadDir);
 }
 

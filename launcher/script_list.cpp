@@ -1,10 +1,10 @@
 // The list of scripts in the load folder.
 #include <windows.h>
 
+#include "core/path_text.h"
 #include "launcher/main_form.h"
 #include "resources/texts.h"
 #include "ui/error.h"
-#include "ui/path_text.h"
 
 namespace launcher {
 namespace {

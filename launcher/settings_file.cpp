@@ -2,11 +2,11 @@
 
 #include <windows.h>
 
-#include "launcher/ini_values.h"
+#include "core/error_text.h"
+#include "core/ini_values.h"
+#include "core/path_text.h"
 #include "resources/texts.h"
 #include "ui/error.h"
-#include "ui/error_text.h"
-#include "ui/path_text.h"
 
 namespace launcher {
 namespace {
@@ -16,9 +16,17 @@ constexpr DWORD kValueBufferSize = 2048;
 }  // namespace
 
 std::string ExeFolder() {
-    char path[MAX_PATH + 1] = {};
-    DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return std::string(path_text::FolderPart(std::string_view(path, length)));
+    // A path cut at the buffer would name another folder: grow until it fits.
+    std::string path(MAX_PATH, '\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0) throw ui::Error("GetModuleFileName failed");
+        if (length < path.size()) {
+            path.resize(length);
+            return std::string(path_text::FolderPart(path));
+        }
+        path.resize(path.size() * 2);
+    }
 }
 
 std::string SettingsFilePath() { return ExeFolder() + "kelvaro.ini"; }
@@ -28,24 +36,29 @@ IniFile::~IniFile() {
     WritePrivateProfileStringA(nullptr, nullptr, nullptr, path_.c_str());
 }
 
-std::string IniFile::ReadString(const char* section, const char* key, const char* fallback) const {
+std::string IniFile::ReadString(const settings_keys::Key& key, const char* fallback) const {
     char value[kValueBufferSize];
-    DWORD length = GetPrivateProfileStringA(section, key, fallback, value, kValueBufferSize, path_.c_str());
+    DWORD length = GetPrivateProfileStringA(key.section, key.name, fallback, value, kValueBufferSize, path_.c_str());
     return std::string(value, length);
 }
 
-std::int32_t IniFile::ReadInteger(const char* section, const char* key, std::int32_t fallback) const {
-    return ini_values::IntegerOr(ReadString(section, key, ""), fallback);
+std::int32_t IniFile::ReadInteger(const settings_keys::Key& key) const {
+    return ini_values::IntegerOr(ReadString(key, ""), 0);
 }
 
-void IniFile::WriteString(const char* section, const char* key, const std::string& value) {
-    if (!WritePrivateProfileStringA(section, key, value.c_str(), path_.c_str())) {
-        throw ui::Error(ui::FillIn(text::kCannotWriteFormat, {path_}));
-    }
+bool IniFile::IsOn(const settings_keys::Switch& item) const {
+    return ini_values::IsOn(ReadString(item.key, item.fallback));
 }
 
-void IniFile::WriteInteger(const char* section, const char* key, std::int32_t value) {
-    WriteString(section, key, std::to_string(value));
+void IniFile::WriteString(const settings_keys::Key& key, const std::string& value) {
+    if (!WritePrivateProfileStringA(key.section, key.name, value.c_str(), path_.c_str()))
+        throw ui::Error(core::FillIn(text::kCannotWriteFormat, {path_}));
 }
+
+void IniFile::WriteInteger(const settings_keys::Key& key, std::int32_t value) {
+    WriteString(key, std::to_string(value));
+}
+
+void IniFile::WriteSwitch(const settings_keys::Switch& item, bool on) { WriteString(item.key, ini_values::SwitchText(on)); }
 
 }  // namespace launcher

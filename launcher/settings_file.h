@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "launcher/settings_keys.h"
+
 namespace launcher {
 
 // The executable's folder, with its trailing backslash.
@@ -21,11 +23,14 @@ class IniFile {
     IniFile& operator=(const IniFile&) = delete;
 
     // At most 2047 characters of the value; `fallback` when the key is missing.
-    std::string ReadString(const char* section, const char* key, const char* fallback) const;
-    std::int32_t ReadInteger(const char* section, const char* key, std::int32_t fallback) const;
+    std::string ReadString(const settings_keys::Key& key, const char* fallback) const;
+    // The integer read, or 0 when the key is missing or holds no integer.
+    std::int32_t ReadInteger(const settings_keys::Key& key) const;
+    bool IsOn(const settings_keys::Switch& item) const;
     // A refused write raises "<path> に書き込めません".
-    void WriteString(const char* section, const char* key, const std::string& value);
-    void WriteInteger(const char* section, const char* key, std::int32_t value);
+    void WriteString(const settings_keys::Key& key, const std::string& value);
+    void WriteInteger(const settings_keys::Key& key, std::int32_t value);
+    void WriteSwitch(const settings_keys::Switch& item, bool on);
 
  private:
     std::string path_;

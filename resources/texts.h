@@ -52,7 +52,7 @@ inline constexpr char kSaveConfirmCaption[] = "Save";
 // About box.
 inline constexpr char kAboutCaption[] = "バージョン情報";
 inline constexpr char kProductName[] = "kelvaro";
-inline constexpr char kVersion[] = "Ver 0.3.0";
+inline constexpr char kVersion[] = "Ver " KELVARO_VERSION;
 inline constexpr char kCopyright[] = KELVARO_COPYRIGHT;
 inline constexpr char kSiteLink[] = "開発元サイト";
 inline constexpr char kSiteAddress[] = "https://kelvaro.example/";

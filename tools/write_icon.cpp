@@ -2,7 +2,7 @@
 // resources. Built and run on the build machine during the Windows build.
 #include <cstdio>
 
-#include "resources/icon_file.h"
+#include "core/icon_file.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {

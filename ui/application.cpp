@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <exception>
 
-#include "ui/error_text.h"
+#include "core/error_text.h"
 #include "ui/form.h"
 
 namespace ui {
@@ -29,13 +29,6 @@ void Application::Terminate() {
     terminated_ = true;
 }
 
-void Application::ResetTermination() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-    }
-    terminated_ = false;
-}
-
 bool Application::HandleOneMessage() {
     MSG msg;
     if (terminated_) return false;
@@ -44,15 +37,6 @@ bool Application::HandleOneMessage() {
         return false;
     }
     Dispatch(msg);
-    return !terminated_;
-}
-
-bool Application::HandlePendingMessages() {
-    MSG msg;
-    while (!terminated_ && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) terminated_ = true;
-        else Dispatch(msg);
-    }
     return !terminated_;
 }
 
@@ -103,7 +87,7 @@ int Application::ShowMessageBox(std::string_view text, std::string_view caption,
 }
 
 void Application::ShowError(std::string_view message) {
-    ShowMessageBox(WithClosingPeriod(message), title_, MB_OK | MB_ICONSTOP);
+    ShowMessageBox(core::WithClosingPeriod(message), title_, MB_OK | MB_ICONSTOP);
 }
 
 void Application::ReportException() noexcept {
@@ -128,12 +112,17 @@ TaskWindowsDisabled::~TaskWindowsDisabled() {
     for (HWND hwnd : disabled_) EnableWindow(hwnd, TRUE);
 }
 
-BOOL CALLBACK TaskWindowsDisabled::DisableOne(HWND hwnd, LPARAM self) {
+BOOL CALLBACK TaskWindowsDisabled::DisableOne(HWND hwnd, LPARAM self) noexcept {
     auto* me = reinterpret_cast<TaskWindowsDisabled*>(self);
-    if (hwnd != me->except_ && IsWindowVisible(hwnd) && IsWindowEnabled(hwnd)) {
+    if (hwnd == me->except_ || !IsWindowVisible(hwnd) || !IsWindowEnabled(hwnd)) return TRUE;
+    // Nothing may unwind through the enumeration: a window that cannot be
+    // remembered is left enabled rather than disabled for good.
+    try {
         me->disabled_.push_back(hwnd);
-        EnableWindow(hwnd, FALSE);
+    } catch (...) {
+        return TRUE;
     }
+    EnableWindow(hwnd, FALSE);
     return TRUE;
 }
 

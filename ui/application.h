@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ui/error.h"
+#include "ui/test_access.h"
 
 namespace ui {
 
@@ -16,9 +17,6 @@ class Form;
 
 class Application {
  public:
-    // Shows a message box; tests put their own here to read and answer boxes.
-    using MessageBoxFunction = int(WINAPI*)(HWND owner, const char* text, const char* caption, UINT type);
-
     static Application& Instance();
 
     void SetTitle(std::string title) { title_ = std::move(title); }
@@ -34,18 +32,12 @@ class Application {
     // Ends the program once control is back in the message loop; asking
     // again before then changes nothing.
     void Terminate();
-    bool Terminated() const { return terminated_; }
-    // Lets a test go on pumping after a termination it has checked.
-    void ResetTermination();
     // Waits for and handles one message; false once the program is to end.
     bool HandleOneMessage();
-    // Handles every message already queued; false once the program is to end.
-    bool HandlePendingMessages();
 
     // A message box modal to the whole program: every other window of the
     // program is disabled while it shows.
     int ShowMessageBox(std::string_view text, std::string_view caption, UINT type);
-    void SetMessageBoxFunction(MessageBoxFunction function) { messageBox_ = function; }
 
     // The error box: caption the title, the message with its closing period,
     // OK and the stop icon.
@@ -65,6 +57,10 @@ class Application {
     }
 
  private:
+    friend struct test::Access;
+    // MessageBoxA's shape: tests put their own in its place to read and answer boxes.
+    using MessageBoxFunction = int(WINAPI*)(HWND owner, const char* text, const char* caption, UINT type);
+
     Application() = default;
     void Dispatch(MSG& msg);
     bool PreviewKey(MSG& msg);
@@ -88,7 +84,7 @@ class TaskWindowsDisabled {
     TaskWindowsDisabled& operator=(const TaskWindowsDisabled&) = delete;
 
  private:
-    static BOOL CALLBACK DisableOne(HWND hwnd, LPARAM self);
+    static BOOL CALLBACK DisableOne(HWND hwnd, LPARAM self) noexcept;
     HWND except_;
     std::vector<HWND> disabled_;
 };

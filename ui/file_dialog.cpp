@@ -4,8 +4,8 @@
 
 #include <vector>
 
+#include "core/path_text.h"
 #include "ui/application.h"
-#include "ui/path_text.h"
 #include "ui/system_api.h"
 
 namespace ui {

@@ -20,8 +20,6 @@ class FileDialog {
     bool Execute(HWND owner);
     // The full path confirmed last ("" before the first confirmation).
     const std::string& FileName() const { return fileName_; }
-    // The filter entry (1 is the first) selected at the last confirmation.
-    int FilterIndex() const { return filterIndex_; }
 
  private:
     static UINT_PTR CALLBACK PlacementHook(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
@@ -30,7 +28,7 @@ class FileDialog {
     std::string filter_;  // with NULs, as the dialog takes it
     std::string initialDir_;
     std::string fileName_;
-    int filterIndex_ = 1;
+    int filterIndex_ = 1;  // the entry (1 is the first) selected at the last confirmation
 };
 
 }  // namespace ui

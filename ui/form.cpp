@@ -33,19 +33,17 @@ void Form::CreateForm(const Style& style) {
     font_ = style.font;
     keyPreview_ = style.keyPreview;
     centerOnFirstShow_ = style.centerOnFirstShow;
-    const Bounds& b = style.bounds;
-    RECT rect{b.left, b.top, b.left + b.width, b.top + b.height};
-    CreateOwnWindow(style.className, style.caption, style.style, style.exStyle, rect, style.owner);
+    CreateOwnWindow(style.className, style.caption, style.style, style.exStyle, style.bounds, style.owner);
     Application::Instance().AddForm(this);
     if (font_) SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     if (!style.controlsAtFirstShow) EnsureControls();
     Application::Instance().Guard([this] { FormCreate(); });
 }
 
-HWND Form::CreateControl(const char* className, const char* text, DWORD style, DWORD exStyle, const RECT& bounds,
+HWND Form::CreateControl(const char* className, const char* text, DWORD style, DWORD exStyle, const Bounds& bounds,
                          int id, HWND parent) {
-    HWND control = CreateWindowExA(exStyle, className, text, style | WS_CHILD, bounds.left, bounds.top,
-                                   bounds.right - bounds.left, bounds.bottom - bounds.top,
+    HWND control = CreateWindowExA(exStyle, className, text, style | WS_CHILD, bounds.left, bounds.top, bounds.width,
+                                   bounds.height,
                                    parent ? parent : Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                    GetModuleHandleA(nullptr), nullptr);
     if (!control) throw Error("CreateWindowEx failed");

@@ -4,16 +4,12 @@
 
 #include <windows.h>
 
+#include "core/geometry.h"
 #include "ui/window.h"
 
 namespace ui {
 
-struct Bounds {
-    int left;
-    int top;
-    int width;
-    int height;
-};
+using core::Bounds;
 
 class Form : public Window {
  public:
@@ -70,15 +66,13 @@ class Form : public Window {
     // The form's look at a typed character; set it to 0 to consume it.
     void PreviewKeyPress(char& key) { FormKeyPress(key); }
 
-    HFONT FontHandle() const { return font_; }
-
  protected:
     Form() = default;
 
     // Creates the window (hidden), then the controls, then runs FormCreate.
     void CreateForm(const Style& style);
     // Creates a standard control of the form with the form's font.
-    HWND CreateControl(const char* className, const char* text, DWORD style, DWORD exStyle, const RECT& bounds,
+    HWND CreateControl(const char* className, const char* text, DWORD style, DWORD exStyle, const Bounds& bounds,
                        int id, HWND parent = nullptr);
 
     virtual void CreateControls() {}

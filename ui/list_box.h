@@ -25,7 +25,6 @@ class ListBox : public Window {
     LRESULT Add(const char* text) { return SendMessageA(Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text)); }
     int Count() const { return static_cast<int>(SendMessageA(Handle(), LB_GETCOUNT, 0, 0)); }
     bool Selected(int index) const { return SendMessageA(Handle(), LB_GETSEL, index, 0) > 0; }
-    void Select(int index) { SendMessageA(Handle(), LB_SETCURSEL, index, 0); }
     std::string Text(int index) const;
     void SetItemHeight(int height) { SendMessageA(Handle(), LB_SETITEMHEIGHT, 0, height); }
     // Makes room for `more` entries beyond those present; returns the room now

@@ -1,5 +1,7 @@
 #include "ui/panel.h"
 
+#include "ui/error.h"
+
 namespace ui {
 namespace {
 
@@ -14,16 +16,17 @@ void RegisterPanelClass(WNDPROC procedure) {
     wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = kPanelClass;
-    RegisterClassA(&wc);
+    if (!RegisterClassA(&wc)) throw Error("RegisterClass failed");
     registered = true;
 }
 
 }  // namespace
 
-void Panel::Create(HWND parent, const RECT& bounds) {
+void Panel::Create(HWND parent, const core::Bounds& bounds, int id) {
     RegisterPanelClass(&Window::Trampoline);
     // Not a tab stop itself; the tab order goes on into its children.
-    CreateOwnWindow(kPanelClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT, bounds, parent);
+    CreateOwnWindow(kPanelClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT, bounds, parent,
+                    id);
 }
 
 void Panel::Paint() {

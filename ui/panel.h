@@ -12,7 +12,7 @@ namespace ui {
 class Panel : public Window {
  public:
     // A lowered outer and a raised inner bevel, 1 pixel each, on the button face.
-    void Create(HWND parent, const RECT& bounds);
+    void Create(HWND parent, const core::Bounds& bounds, int id);
 
  protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -72,9 +72,13 @@ HIMAGELIST CreateImageList(const art::Picture* const* pictures, int count) {
     // Black under the mask, so that drawing through the mask leaves the ground untouched.
     HBITMAP color = ColorBitmap(strip, RGB(0, 0, 0));
     HBITMAP mask = MaskBitmap(strip);
-    ImageList_Add(list, color, mask);
+    const int added = ImageList_Add(list, color, mask);
     DeleteObject(color);
     DeleteObject(mask);
+    if (added < 0) {
+        ImageList_Destroy(list);
+        throw Error("ImageList_Add failed");
+    }
     return list;
 }
 

@@ -4,7 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "resources/pixel_art.h"
+#include "core/pixel_art.h"
 
 namespace ui {
 

@@ -51,16 +51,8 @@ int ToolBar::Image(int command) const {
 
 void ToolBar::SetImage(int command, int image) { SendMessageA(handle_, TB_CHANGEBITMAP, command, image); }
 
-bool ToolBar::Pressed(int command) const { return SendMessageA(handle_, TB_ISBUTTONPRESSED, command, 0) != 0; }
-
 void ToolBar::SetPressed(int command, bool pressed) {
     SendMessageA(handle_, TB_PRESSBUTTON, command, MAKELPARAM(pressed ? TRUE : FALSE, 0));
-}
-
-RECT ToolBar::ButtonRect(int command) const {
-    RECT rect{};
-    SendMessageA(handle_, TB_GETRECT, command, reinterpret_cast<LPARAM>(&rect));
-    return rect;
 }
 
 ToolBar::ButtonHint& ToolBar::FindHint(int command) {
@@ -69,11 +61,7 @@ ToolBar::ButtonHint& ToolBar::FindHint(int command) {
     return *hint;
 }
 
-const ToolBar::ButtonHint& ToolBar::FindHint(int command) const { return const_cast<ToolBar*>(this)->FindHint(command); }
-
 void ToolBar::SetHint(int command, std::string hint) { FindHint(command).text = std::move(hint); }
-
-const std::string& ToolBar::Hint(int command) const { return FindHint(command).text; }
 
 void ToolBar::SetTipDelays(int initialMs, int shownMs) {
     HWND tips = Tooltips();

@@ -22,12 +22,10 @@ class ToolBar {
 
     int Image(int command) const;
     void SetImage(int command, int image);
-    bool Pressed(int command) const;
     void SetPressed(int command, bool pressed);
-    RECT ButtonRect(int command) const;
 
+    // The hint the button's tooltip shows from its next appearance on.
     void SetHint(int command, std::string hint);
-    const std::string& Hint(int command) const;
     void SetTipDelays(int initialMs, int shownMs);
 
     // Answers the tooltip's request for a hint; false for other notifications.
@@ -39,7 +37,6 @@ class ToolBar {
         std::string text;
     };
     ButtonHint& FindHint(int command);
-    const ButtonHint& FindHint(int command) const;
 
     HWND handle_ = nullptr;
     std::vector<ButtonHint> hints_;

@@ -1,16 +1,22 @@
 #include "ui/window.h"
 
 #include "ui/application.h"
+#include "ui/error.h"
 
 namespace ui {
 
 Window::~Window() {
-    if (!handle_) return;
-    // Detach first: messages sent while the window is destroyed must not
-    // reach an object that is half gone.
-    SetWindowLongPtrA(handle_, GWLP_USERDATA, 0);
-    if (baseProc_) SetWindowLongPtrA(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(baseProc_));
-    DestroyWindow(handle_);
+    // Reached with a live window only when no Destroy() came first: unhooked
+    // before anything else, since the derived object is already gone.
+    HWND hwnd = handle_;
+    if (!hwnd) return;
+    Detach();
+    if (ownsWindow_) DestroyWindow(hwnd);
+}
+
+void Window::Destroy() {
+    // WM_NCDESTROY detaches the object on the way.
+    if (handle_) DestroyWindow(handle_);
 }
 
 LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -23,11 +29,12 @@ LRESULT Window::CallDefault(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 HWND Window::CreateOwnWindow(const char* className, const char* caption, DWORD style, DWORD exStyle,
-                             const RECT& bounds, HWND parent) {
-    HWND hwnd = CreateWindowExA(exStyle, className, caption, style, bounds.left, bounds.top,
-                                bounds.right - bounds.left, bounds.bottom - bounds.top, parent, nullptr,
+                             const core::Bounds& bounds, HWND parent, int id) {
+    HWND hwnd = CreateWindowExA(exStyle, className, caption, style, bounds.left, bounds.top, bounds.width,
+                                bounds.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                 GetModuleHandleA(nullptr), this);
     if (!hwnd) throw Error("CreateWindowEx failed");
+    ownsWindow_ = true;
     return hwnd;
 }
 
@@ -42,6 +49,13 @@ void Window::Attach(HWND hwnd) {
     SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
+void Window::Detach() {
+    SetWindowLongPtrA(handle_, GWLP_USERDATA, 0);
+    if (baseProc_) SetWindowLongPtrA(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(baseProc_));
+    handle_ = nullptr;
+    baseProc_ = nullptr;
+}
+
 Window* Window::FromHandle(HWND hwnd) {
     return reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
 }
@@ -53,12 +67,15 @@ LRESULT CALLBACK Window::Trampoline(HWND hwnd, UINT message, WPARAM wParam, LPAR
         if (self) self->Attach(hwnd);
     }
     if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
+    LRESULT result = 0;
     try {
-        return self->HandleMessage(message, wParam, lParam);
+        result = self->HandleMessage(message, wParam, lParam);
     } catch (...) {
         Application::Instance().ReportException();
-        return 0;
     }
+    // The last message the window gets: the object lets go of it.
+    if (message == WM_NCDESTROY) self->Detach();
+    return result;
 }
 
 }  // namespace ui

@@ -2,9 +2,19 @@
 // the program's own class) and subclassed standard controls. All of their
 // messages pass through one trampoline, which finds the object and keeps C++
 // exceptions from ever unwinding through a Win32 frame.
+//
+// Who owns what: a Window object owns the window it created itself (a form, a
+// panel) and only borrows a standard control that it subclassed (the control's
+// parent destroys it). The most-derived class calls Destroy() first thing in
+// its destructor, so that the window and its children go while everything they
+// draw with (fonts, image lists, icons: members of that class) is still alive;
+// the members are released after it. A window destroyed by its parent lets go
+// of its object at WM_NCDESTROY, and the object never touches the handle again.
 #pragma once
 
 #include <windows.h>
+
+#include "core/geometry.h"
 
 namespace ui {
 
@@ -16,6 +26,8 @@ class Window {
     virtual ~Window();
 
     HWND Handle() const { return handle_; }
+    // Destroys the window and its children now (nothing when there is none).
+    void Destroy();
 
  protected:
     // Handles one message; the default passes it on unchanged.
@@ -25,7 +37,7 @@ class Window {
 
     // Creates a window whose class uses the trampoline as its procedure.
     HWND CreateOwnWindow(const char* className, const char* caption, DWORD style, DWORD exStyle,
-                         const RECT& bounds, HWND parent);
+                         const core::Bounds& bounds, HWND parent, int id = 0);
     // Routes the messages of a standard control through the trampoline.
     void Subclass(HWND control);
 
@@ -34,9 +46,12 @@ class Window {
  private:
     static Window* FromHandle(HWND hwnd);
     void Attach(HWND hwnd);
+    // Unhooks the object from its window, which then runs without it.
+    void Detach();
 
     HWND handle_ = nullptr;
-    WNDPROC baseProc_ = nullptr;  // null for the program's own window class
+    WNDPROC baseProc_ = nullptr;  // null for the program's own window classes
+    bool ownsWindow_ = false;
 };
 
 }  // namespace ui

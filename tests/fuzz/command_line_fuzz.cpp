@@ -1,12 +1,12 @@
 // The process command line split into arguments.
 #include <vector>
 
-#include "launcher/command_line.h"
+#include "core/command_line.h"
 #include "tests/fuzz/fuzz_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::string_view line = fuzz_check::Text(data, size);
-    std::vector<std::string> arguments = launcher::SplitCommandLine(line);
+    std::vector<std::string> arguments = core::SplitCommandLine(line);
 
     std::size_t total = 0;
     for (const std::string& argument : arguments) {
@@ -21,6 +21,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Quoting every argument again gives the same arguments back.
     std::string quoted = "kelvaro.exe";
     for (const std::string& argument : arguments) quoted += " \"" + argument + "\"";
-    FUZZ_CHECK(launcher::SplitCommandLine(quoted) == arguments);
+    FUZZ_CHECK(core::SplitCommandLine(quoted) == arguments);
     return 0;
 }

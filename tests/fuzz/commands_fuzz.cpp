@@ -1,30 +1,58 @@
-// The saved script's name rule, and the command lines handed to cmd.exe read
-// back with the program's own splitter.
+// The saved script's name rule, and which "%" pairs of a path cmd.exe would
+// expand, against a reading of cmd's rule of its own: every two neighbouring
+// "%" signs enclose a name, and the first such name that is set (or is one of
+// cmd's dynamic variables, whole or before a ":") is what gets replaced.
+#include <algorithm>
+#include <string>
 #include <vector>
 
-#include "launcher/command_line.h"
-#include "launcher/commands.h"
+#include "core/commands.h"
 #include "tests/fuzz/fuzz_check.h"
 
-using Args = std::vector<std::string>;
+namespace {
+
+std::string Upper(std::string_view text) {
+    std::string upper(text);
+    for (char& c : upper)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return upper;
+}
+
+// The made-up environment: OS and the single letters A to F, in any case.
+bool IsSet(std::string_view name) {
+    const std::string upper = Upper(name);
+    return upper == "OS" || (upper.size() == 1 && upper[0] >= 'A' && upper[0] <= 'F');
+}
+
+bool Known(std::string_view name) {
+    static const std::vector<std::string> dynamic = {"CD", "DATE", "TIME", "RANDOM", "ERRORLEVEL", "CMDEXTVERSION",
+                                                     "CMDCMDLINE", "HIGHESTNUMANODENUMBER", "__CD__", "__APPDIR__",
+                                                     "=EXITCODE", "=EXITCODEASCII"};
+    if (name.empty()) return false;
+    return IsSet(name) || std::find(dynamic.begin(), dynamic.end(), Upper(name)) != dynamic.end();
+}
+
+bool Expands(std::string_view inside) { return Known(inside) || Known(inside.substr(0, inside.find(':'))); }
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::string_view path = fuzz_check::Text(data, size);
 
-    std::string named = launcher::WithScriptExtension(path);
+    std::string named = core::WithScriptExtension(path);
     FUZZ_CHECK(named == path || named == std::string(path) + ".nsh");
     FUZZ_CHECK(path_text::FolderPart(named) == path_text::FolderPart(path));
-    FUZZ_CHECK(launcher::WithScriptExtension(named) == named);
+    FUZZ_CHECK(core::WithScriptExtension(named) == named);
 
-    // A path a file can have (no quote, no NUL, not cut inside a character)
-    // stays one argument, blanks, 0x5C second bytes and all.
-    if (path.empty() || path.find_first_of(std::string_view("\"\0", 2)) != std::string_view::npos ||
-        fuzz_check::EndsInsideChar(path))
-        return 0;
-    std::string p(path);
-    FUZZ_CHECK(launcher::SplitCommandLine("cmd.exe " + launcher::RunScriptParameters(path)) ==
-               (Args{"/c", "netsh", "-f", p}));
-    FUZZ_CHECK(launcher::SplitCommandLine("cmd.exe " + launcher::DumpParameters(path)) ==
-               (Args{"/c", "netsh", "-c", "interface", "dump", ">", p}));
+    std::vector<std::size_t> percents;
+    for (std::size_t i = 0; i < path.size(); ++i)
+        if (path[i] == '%') percents.push_back(i);
+    std::string_view expected;
+    for (std::size_t k = 0; k + 1 < percents.size() && expected.empty(); ++k) {
+        const std::size_t open = percents[k], close = percents[k + 1];
+        if (Expands(path.substr(open + 1, close - open - 1))) expected = path.substr(open, close - open + 1);
+    }
+    const std::string_view found = core::CmdVariableReference(path, &IsSet);
+    FUZZ_CHECK(found.data() == expected.data() && found.size() == expected.size());
     return 0;
 }

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "ui/path_text.h"
+#include "core/path_text.h"
 
 #define FUZZ_CHECK(condition) \
     ((condition) ? void(0) : fuzz_check::Fail(#condition, __FILE__, __LINE__))

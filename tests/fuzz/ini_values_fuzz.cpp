@@ -5,7 +5,7 @@
 #include <regex>
 #include <string>
 
-#include "launcher/ini_values.h"
+#include "core/ini_values.h"
 #include "tests/fuzz/fuzz_check.h"
 
 namespace {

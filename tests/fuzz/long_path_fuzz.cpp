@@ -2,7 +2,7 @@
 // succeed, the path, then optionally "\n" and the long name the disk returns.
 #include <vector>
 
-#include "launcher/long_path.h"
+#include "core/long_path.h"
 #include "tests/fuzz/fuzz_check.h"
 
 using namespace path_text;
@@ -51,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         asked.push_back(candidate);
         return std::nullopt;
     };
-    std::string kept = launcher::ExpandLongPath(path, missing);
+    std::string kept = core::ExpandLongPath(path, missing);
     FUZZ_CHECK(Shape(kept, true) == Shape(path, true));
     FUZZ_CHECK(kept == path || Shape(path, true) != path);
     FUZZ_CHECK(!network || asked.empty());
@@ -63,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     auto same = [](const std::string& candidate) -> std::optional<std::string> {
         return std::string(NamePart(candidate));
     };
-    FUZZ_CHECK(launcher::ExpandLongPath(path, same) == kept);
+    FUZZ_CHECK(core::ExpandLongPath(path, same) == kept);
 
     // A disk that knows some paths (picked by a hash) under another name; kept
     // short, as a long name in every component makes each run slow.
@@ -74,7 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if ((hash >> 3) & 1) return std::nullopt;
         return std::string(longName);
     };
-    std::string expanded = launcher::ExpandLongPath(path, renamed);
+    std::string expanded = core::ExpandLongPath(path, renamed);
     FUZZ_CHECK(network ? expanded == path : Shape(expanded, false) == Shape(path, false));
     return 0;
 }

@@ -1,8 +1,8 @@
-#include "launcher/command_line.h"
+#include "core/command_line.h"
 
 #include <gtest/gtest.h>
 
-using launcher::SplitCommandLine;
+using core::SplitCommandLine;
 using Args = std::vector<std::string>;
 
 TEST(CommandLine, ProgramIsNotAnArgument) {

@@ -1,8 +1,8 @@
-#include "launcher/commands.h"
+#include "core/commands.h"
 
 #include <gtest/gtest.h>
 
-using namespace launcher;
+using namespace core;
 
 TEST(Commands, PathsAreQuotedUnchanged) {
     EXPECT_EQ(RunScriptParameters("C:\\nsh\\home.nsh"), "/c netsh -f \"C:\\nsh\\home.nsh\"");

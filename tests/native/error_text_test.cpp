@@ -1,9 +1,9 @@
-#include "ui/error_text.h"
+#include "core/error_text.h"
 
 #include <gtest/gtest.h>
 
-using ui::FillIn;
-using ui::WithClosingPeriod;
+using core::FillIn;
+using core::WithClosingPeriod;
 
 TEST(ErrorText, PeriodAppendedUnlessTheLastCharacterSortsAtOrBelowPeriod) {
     EXPECT_EQ(WithClosingPeriod("Disk full"), "Disk full.");

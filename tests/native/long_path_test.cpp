@@ -1,10 +1,10 @@
-#include "launcher/long_path.h"
+#include "core/long_path.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
 
-using launcher::ExpandLongPath;
+using core::ExpandLongPath;
 
 namespace {
 
@@ -14,7 +14,7 @@ class FakeDisk {
  public:
     using Entries = std::map<std::string, std::string>;
     explicit FakeDisk(Entries entries) : entries_(std::move(entries)) {}
-    launcher::LongNameLookup Lookup() {
+    core::LongNameLookup Lookup() {
         return [this](const std::string& path) -> std::optional<std::string> {
             asked.push_back(path);
             auto entry = entries_.find(Lower(path));

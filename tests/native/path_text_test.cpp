@@ -1,4 +1,4 @@
-#include "ui/path_text.h"
+#include "core/path_text.h"
 
 #include <gtest/gtest.h>
 

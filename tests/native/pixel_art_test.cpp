@@ -1,4 +1,4 @@
-#include "resources/pixel_art.h"
+#include "core/pixel_art.h"
 
 #include <gtest/gtest.h>
 
@@ -179,21 +179,6 @@ TEST(PixelArt, PixelAtReportsTransparencyAndBounds) {
         EXPECT_FALSE(art::PixelAt(icon, x, y, rgb)) << "(" << x << ", " << y << ")";
     }
     EXPECT_EQ(rgb, 0x123456u);
-}
-
-// A bad index must still give something drawable, never a dangling reference.
-TEST(PixelArt, UnknownToolImageIsBlank) {
-    for (int index : {-1, art::kToolImageCount, 1000}) {
-        const art::Picture& p = art::ToolImage(index);
-        EXPECT_EQ(p.width, art::kToolImageSize);
-        EXPECT_EQ(p.height, art::kToolImageSize);
-        for (int y = 0; y < p.height; ++y) {
-            for (int x = 0; x < p.width; ++x) {
-                std::uint32_t rgb = 0;
-                EXPECT_FALSE(art::PixelAt(p, x, y, rgb));
-            }
-        }
-    }
 }
 
 }  // namespace

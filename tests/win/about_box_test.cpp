@@ -14,7 +14,7 @@ class AboutBoxTest : public MainFormTest {
         MainFormTest::SetUp();
         Create();
         about.Create(form->Handle());
-        about.SetShellExecute(&test::ShellCalls::Execute);
+        test::Access::SetShellExecute(about, &test::ShellCalls::Execute);
         form->SetDialogs(nullptr, &about);
         form->Show();
     }
@@ -25,14 +25,23 @@ class AboutBoxTest : public MainFormTest {
         EXPECT_TRUE(soon.Done());
         return result;
     }
+    // The box's controls, by identifier.
+    HWND Find(int id) { return test::Find(about.Handle(), id); }
+    HWND Panel1() { return Find(dialogs::kAboutPanel1); }
+    HWND ProductName() { return Find(dialogs::kProductName); }
+    HWND Version() { return Find(dialogs::kVersion); }
+    HWND Copyright() { return Find(dialogs::kCopyright); }
+    HWND SiteLink() { return Find(dialogs::kSiteLink); }
+    HWND OKButton() { return Find(dialogs::kOKButton); }
+    HWND Image1() { return Find(dialogs::kImage1); }
     static AboutBoxTest& Self(void* context) { return *static_cast<AboutBoxTest*>(context); }
     // The colour the link's text is drawn in now.
     COLORREF LinkTextColor() {
-        HDC dc = GetDC(about.SiteLink.Handle());
-        SendMessageA(about.Panel1.Handle(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                     reinterpret_cast<LPARAM>(about.SiteLink.Handle()));
+        HDC dc = GetDC(SiteLink());
+        SendMessageA(Panel1(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                     reinterpret_cast<LPARAM>(SiteLink()));
         COLORREF color = GetTextColor(dc);
-        ReleaseDC(about.SiteLink.Handle(), dc);
+        ReleaseDC(SiteLink(), dc);
         return color;
     }
 
@@ -43,51 +52,63 @@ class AboutBoxTest : public MainFormTest {
 TEST_F(AboutBoxTest, Layout) {
     about.Show();  // the controls are made at the first showing
     EXPECT_EQ(test::ClientSize(about.Handle()), (std::vector<LONG>{185, 148}));
-    EXPECT_EQ(test::Placement(about.Panel1.Handle()), (std::vector<LONG>{8, 8, 169, 89}));
-    EXPECT_EQ(test::Placement(about.OKButton.Handle()), (std::vector<LONG>{56, 114, 75, 25}));
-    EXPECT_EQ(test::Placement(about.Image1.Handle()), (std::vector<LONG>{13, 16, 32, 32}));
+    EXPECT_EQ(test::Placement(Panel1()), (std::vector<LONG>{8, 8, 169, 89}));
+    EXPECT_EQ(test::Placement(OKButton()), (std::vector<LONG>{56, 114, 75, 25}));
+    EXPECT_EQ(test::Placement(Image1()), (std::vector<LONG>{13, 16, 32, 32}));
     auto place = [&](HWND label) {
         std::vector<LONG> r = test::Placement(label);
         return std::vector<LONG>{r[0], r[1]};
     };
-    EXPECT_EQ(place(about.ProductName.Handle()), (std::vector<LONG>{56, 16}));
-    EXPECT_EQ(place(about.Version.Handle()), (std::vector<LONG>{112, 16}));
-    EXPECT_EQ(place(about.Copyright.Handle()), (std::vector<LONG>{56, 36}));
-    EXPECT_EQ(place(about.SiteLink.Handle()), (std::vector<LONG>{53, 64}));
+    EXPECT_EQ(place(ProductName()), (std::vector<LONG>{56, 16}));
+    EXPECT_EQ(place(Version()), (std::vector<LONG>{112, 16}));
+    EXPECT_EQ(place(Copyright()), (std::vector<LONG>{56, 36}));
+    EXPECT_EQ(place(SiteLink()), (std::vector<LONG>{53, 64}));
     // Every label whole inside the panel's bevels (1 pixel each, so x 2 to 167).
-    for (HWND label : {about.ProductName.Handle(), about.Version.Handle(), about.Copyright.Handle(),
-                       about.SiteLink.Handle()}) {
+    for (HWND label : {ProductName(), Version(), Copyright(), SiteLink()}) {
         std::vector<LONG> r = test::Placement(label);
         EXPECT_LE(r[0] + r[2], 169 - 2) << ui::Control(label).Text();
         EXPECT_LE(r[1] + r[3], 89 - 2) << ui::Control(label).Text();
     }
-    EXPECT_EQ(about.Version.Text(), "Ver 0.3.0");
-    EXPECT_EQ(ui::Control(about.SiteLink.Handle()).Text(), text::kSiteLink);
-    EXPECT_EQ(GetNextDlgTabItem(about.Handle(), nullptr, FALSE), about.OKButton.Handle()) << "the only tab stop";
-    EXPECT_EQ(GetNextDlgTabItem(about.Handle(), about.OKButton.Handle(), FALSE), about.OKButton.Handle());
+    EXPECT_EQ(ui::Control(Version()).Text(), "Ver " KELVARO_VERSION);
+    EXPECT_EQ(ui::Control(SiteLink()).Text(), text::kSiteLink);
+    EXPECT_EQ(GetNextDlgTabItem(about.Handle(), nullptr, FALSE), OKButton()) << "the only tab stop";
+    EXPECT_EQ(GetNextDlgTabItem(about.Handle(), OKButton(), FALSE), OKButton());
 }
 
-TEST_F(AboutBoxTest, EnterPressesOkAndEscClosesFromAnyWhere) {
+// Counts the characters that reach the OK button.
+WNDPROC okProcedure = nullptr;
+int charactersAtOk = 0;
+LRESULT CALLBACK CountCharacters(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_CHAR) ++charactersAtOk;
+    return CallWindowProcA(okProcedure, hwnd, message, wParam, lParam);
+}
+
+TEST_F(AboutBoxTest, EnterPressesOkAndEscClosesWithoutReachingTheFocusedControl) {
+    EXPECT_EQ(ShowWith([](void* self) { PostMessageA(Self(self).OKButton(), WM_KEYDOWN, VK_RETURN, 1); }), IDOK);
+    EXPECT_FALSE(about.Visible());
+    okProcedure = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(OKButton(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CountCharacters)));
+    charactersAtOk = 0;
     EXPECT_EQ(ShowWith([](void* self) {
-                  PostMessageA(Self(self).about.OKButton.Handle(), WM_KEYDOWN, VK_RETURN, 1);
+                  HWND ok = Self(self).OKButton();
+                  PostMessageA(ok, WM_CHAR, 'x', 1);  // what the button would see
+                  PostMessageA(ok, WM_CHAR, 27, 1);
               }),
-              IDOK);
-    EXPECT_FALSE(about.Visible());
-    EXPECT_EQ(ShowWith([](void* self) { PostMessageA(Self(self).about.SiteLink.Handle(), WM_CHAR, 27, 1); }),
               IDCANCEL);
+    SetWindowLongPtrA(OKButton(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(okProcedure));
     EXPECT_FALSE(about.Visible());
-    EXPECT_TRUE(shell.Calls().empty()) << "Esc reached no control";
+    EXPECT_EQ(charactersAtOk, 1) << "the x reached the button, the Esc did not";
 }
 
 TEST_F(AboutBoxTest, LinkTurnsRedUnderThePointerAndBlueOffIt) {
     about.Show();
     EXPECT_EQ(LinkTextColor(), RGB(0, 0, 255));
-    SendMessageA(about.SiteLink.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
+    SendMessageA(SiteLink(), WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
     EXPECT_EQ(LinkTextColor(), RGB(255, 0, 0));
-    SendMessageA(about.SiteLink.Handle(), WM_MOUSELEAVE, 0, 0);
+    SendMessageA(SiteLink(), WM_MOUSELEAVE, 0, 0);
     EXPECT_EQ(LinkTextColor(), RGB(0, 0, 255));
     LOGFONTA font{};
-    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(about.SiteLink.Handle(), WM_GETFONT, 0, 0)), sizeof font, &font);
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(SiteLink(), WM_GETFONT, 0, 0)), sizeof font, &font);
     EXPECT_TRUE(font.lfUnderline);
 }
 
@@ -102,7 +123,7 @@ TEST_F(AboutBoxTest, LinkOpensTheSiteOnTheReleaseOverItAndClosesTheBox) {
     test::Soon soon(
         [](void* context) {
             auto& p = *static_cast<LinkPresses*>(context);
-            HWND link = p.test->about.SiteLink.Handle();
+            HWND link = p.test->SiteLink();
             // Pressed, then released off the link: no click.
             SendMessageA(link, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
             SendMessageA(link, WM_LBUTTONUP, 0, MAKELPARAM(-5 & 0xFFFF, 3));
@@ -127,20 +148,33 @@ TEST_F(AboutBoxTest, LinkOpensTheSiteOnTheReleaseOverItAndClosesTheBox) {
     EXPECT_EQ(call.show, SW_SHOW);
 }
 
+struct Placements {
+    AboutBoxTest* test;
+    RECT first;
+};
+
 TEST_F(AboutBoxTest, FirstShowingCentredLaterOnesWhereLeft) {
-    RECT first{}, second{};
-    ShowWith([](void* self) {
-        HWND box = Self(self).about.Handle();
-        SetWindowPos(box, nullptr, 30, 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-        PostMessageA(box, WM_CHAR, 27, 1);
-    });
-    GetWindowRect(about.Handle(), &second);
-    (void)first;
-    EXPECT_EQ(second.left, 30);
-    EXPECT_EQ(second.top, 20);
+    Placements shown{this, {}};
+    test::Soon soon(
+        [](void* context) {
+            auto& p = *static_cast<Placements*>(context);
+            HWND box = p.test->about.Handle();
+            GetWindowRect(box, &p.first);
+            SetWindowPos(box, nullptr, 30, 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER);  // the user moves it
+            PostMessageA(box, WM_CHAR, 27, 1);
+        },
+        &shown);
+    about.ShowModal();
+    ASSERT_TRUE(soon.Done());
+    const int width = shown.first.right - shown.first.left;
+    const int height = shown.first.bottom - shown.first.top;
+    EXPECT_EQ(shown.first.left, (GetSystemMetrics(SM_CXSCREEN) - width) / 2);
+    EXPECT_EQ(shown.first.top, (GetSystemMetrics(SM_CYSCREEN) - height) / 2);
+
     ShowWith([](void* self) { PostMessageA(Self(self).about.Handle(), WM_CHAR, 27, 1); });
+    RECT second{};
     GetWindowRect(about.Handle(), &second);
-    EXPECT_EQ(second.left, 30) << "where it was left";
+    EXPECT_EQ((std::vector<LONG>{second.left, second.top}), (std::vector<LONG>{30, 20})) << "where it was left";
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
 // Scripts named on the command line, and their long names as found on disk.
 #include <gtest/gtest.h>
 
+#include "core/long_path.h"
 #include "launcher/files.h"
-#include "launcher/long_path.h"
 #include "tests/win/main_form_fixture.h"
 
 namespace {
@@ -12,12 +12,12 @@ class CommandLineStartTest : public MainFormTest {
     // Shows a main window started with these arguments.
     void StartWith(const std::string& arguments) {
         form = std::make_unique<TMainForm>();
-        form->SetCommandLine("kelvaro.exe " + arguments);
-        form->SetShellExecute(&test::ShellCalls::Execute);
+        test::Access::SetCommandLine(*form, "kelvaro.exe " + arguments);
+        test::Access::SetShellExecute(*form, &test::ShellCalls::Execute);
         form->Create();
         form->Show();
     }
-    std::string Expand(const std::string& path) { return launcher::ExpandLongPath(path, &launcher::FindLongName); }
+    std::string Expand(const std::string& path) { return core::ExpandLongPath(path, &launcher::FindLongName); }
 
     test::ShellCalls shell;
 };
@@ -30,7 +30,7 @@ TEST_F(CommandLineStartTest, EachExistingScriptRunsInOrderThenTheProgramEnds) {
               folder / "first.nsh");
     EXPECT_EQ(shell.Parameters(), (std::vector<std::string>{"/c netsh -f \"" + folder / "second one.nsh" + "\"",
                                                             "/c netsh -f \"" + folder / "First.nsh" + "\""}));
-    EXPECT_TRUE(app.Terminated());
+    EXPECT_TRUE(test::Terminated());
     EXPECT_NE(test::ReadText(test::SettingsPath()).find("[FORM]"), std::string::npos);
 }
 
@@ -48,20 +48,20 @@ TEST_F(CommandLineStartTest, NameThatCmdWouldRewriteIsReportedAndTheOthersStillR
     EXPECT_EQ(boxes.Shown()[0].caption, "kelvaro");
     EXPECT_EQ(boxes.Shown()[0].text.rfind(rewritten + " は実行できません。「%KELVARO_TEST_VARIABLE%」", 0), 0u)
         << boxes.Shown()[0].text;
-    EXPECT_TRUE(app.Terminated()) << "the program still ends";
+    EXPECT_TRUE(test::Terminated()) << "the program still ends";
 }
 
 TEST_F(CommandLineStartTest, EndsEvenWhenCloseAfterRunIsOffOrNothingRuns) {
     WriteSettings("[CHECKBOX]\r\nClose=0\r\n");
     StartWith(folder / "missing.nsh");
     EXPECT_TRUE(shell.Calls().empty());
-    EXPECT_TRUE(app.Terminated());
+    EXPECT_TRUE(test::Terminated());
 }
 
 TEST_F(CommandLineStartTest, NoArgumentsKeepsTheWindowOpen) {
     StartWith("   ");
     EXPECT_TRUE(shell.Calls().empty());
-    EXPECT_FALSE(app.Terminated());
+    EXPECT_FALSE(test::Terminated());
 }
 
 TEST_F(CommandLineStartTest, LongNamesComeFromTheDisk) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "resources/texts.h"
+#include "tests/win/access.h"
 #include "ui/font.h"
 
 namespace {
@@ -70,7 +71,7 @@ TEST_F(HScrollListboxTest, ResetAlwaysSendsZero) {
     list.Clear();
     list.Clear();  // also when already empty
     EXPECT_EQ(extentMessages, (std::vector<int>{0, 0}));
-    EXPECT_EQ(list.MaxWidth(), 0);
+    EXPECT_EQ(test::Access::MaxWidth(list), 0);
     EXPECT_FALSE(GetWindowLongA(list.Handle(), GWL_STYLE) & WS_HSCROLL) << "no scroll bar for an empty list";
 }
 
@@ -83,7 +84,7 @@ TEST_F(HScrollListboxTest, AdditionsWidenOnlyForAStrictlyWiderEntry) {
     EXPECT_EQ(extentMessages.size(), 1u);
     EXPECT_EQ(Insert(0, "a much wider entry"), 0);
     EXPECT_EQ(extentMessages.back(), Width("a much wider entry"));
-    EXPECT_EQ(Extent(), list.MaxWidth());
+    EXPECT_EQ(Extent(), test::Access::MaxWidth(list));
 }
 
 TEST_F(HScrollListboxTest, DeletingTheWidestRecalculatesOthersDoNot) {
@@ -106,8 +107,8 @@ TEST_F(HScrollListboxTest, DeletingTheWidestRecalculatesOthersDoNot) {
 
 TEST_F(HScrollListboxTest, EmptyTextsMeasureOneBlank) {
     Add("");
-    EXPECT_GT(list.MaxWidth(), 0);
-    EXPECT_EQ(list.MaxWidth(), Width(""));
+    EXPECT_GT(test::Access::MaxWidth(list), 0);
+    EXPECT_EQ(test::Access::MaxWidth(list), Width(""));
 }
 
 TEST_F(HScrollListboxTest, FontChangeRemeasuresEveryEntry) {
@@ -115,16 +116,16 @@ TEST_F(HScrollListboxTest, FontChangeRemeasuresEveryEntry) {
     const std::string japanese = "\x89\xEF\x8B\x63\x8E\xBA (2F).nsh";
     Add(japanese.c_str());
     Add("short");
-    EXPECT_EQ(list.MaxWidth(), Width(japanese));
+    EXPECT_EQ(test::Access::MaxWidth(list), Width(japanese));
 
     ui::Font larger{text::kFontFace, -24, SHIFTJIS_CHARSET};
     extentMessages.clear();
     Send(WM_SETFONT, reinterpret_cast<WPARAM>(larger.Handle()), FALSE);
     EXPECT_EQ(extentMessages, std::vector<int>{Width(japanese, larger.Handle())});
-    EXPECT_GT(list.MaxWidth(), Width(japanese));
+    EXPECT_GT(test::Access::MaxWidth(list), Width(japanese));
 
     Send(WM_SETFONT, reinterpret_cast<WPARAM>(font.Handle()), FALSE);  // and it shrinks back
-    EXPECT_EQ(list.MaxWidth(), Width(japanese));
+    EXPECT_EQ(test::Access::MaxWidth(list), Width(japanese));
 
     list.Clear();
     extentMessages.clear();
@@ -143,8 +144,8 @@ TEST_F(HScrollListboxTest, BatchedAdditionsMeasureTheSame) {
         Add("abc");
         Add("a longer one");
     }
-    EXPECT_EQ(list.MaxWidth(), Width("a longer one"));
-    EXPECT_EQ(Extent(), list.MaxWidth());
+    EXPECT_EQ(test::Access::MaxWidth(list), Width("a longer one"));
+    EXPECT_EQ(Extent(), test::Access::MaxWidth(list));
 }
 
 }  // namespace

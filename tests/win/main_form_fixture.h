@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "launcher/main_form.h"
+#include "tests/win/access.h"
 #include "tests/win/test_support.h"
 #include "ui/application.h"
 
@@ -18,13 +19,13 @@ class MainFormTest : public testing::Test {
  public:
     void SetUp() override {
         test::RemoveTree(test::SettingsPath());
-        app.ResetTermination();
+        test::ResetTermination();
     }
     void TearDown() override {
         if (form) ShowWindow(form->Handle(), SW_HIDE);
         form.reset();
         test::RemoveTree(test::SettingsPath());
-        app.ResetTermination();
+        test::ResetTermination();
     }
 
     void WriteSettings(const std::string& text) { test::WriteText(test::SettingsPath(), text); }
@@ -34,14 +35,39 @@ class MainFormTest : public testing::Test {
 
     TMainForm& Create() {
         form = std::make_unique<TMainForm>();
-        form->SetCommandLine("kelvaro.exe");  // not the test program's own arguments
+        test::Access::SetCommandLine(*form, "kelvaro.exe");  // not the test program's own arguments
         form->Create();
         return *form;
     }
 
+    // The window's insides, through the tests' door.
+    controls::THScrollListbox& List() { return test::Access::List(*form); }
+    ui::ToolBar& Bar() { return test::Access::ToolBar(*form); }
+    const launcher::LauncherState& State() { return test::Access::State(*form); }
+    void LoadSettings() { test::Access::LoadSettings(*form); }
+    void RefreshList(const std::string& folder) { test::Access::RefreshList(*form, folder); }
+
+    // A tool button as the user sees it.
+    RECT ButtonRect(int command) {
+        RECT rect{};
+        SendMessageA(Bar().Handle(), TB_GETRECT, command, reinterpret_cast<LPARAM>(&rect));
+        return rect;
+    }
+    bool Pressed(int command) { return SendMessageA(Bar().Handle(), TB_ISBUTTONPRESSED, command, 0) != 0; }
+    // What the button's tooltip is given when it next shows.
+    std::string TipText(int command) {
+        NMTTDISPINFOA info{};
+        info.hdr.hwndFrom = Bar().Tooltips();
+        info.hdr.idFrom = static_cast<UINT_PTR>(command);
+        info.hdr.code = TTN_GETDISPINFOA;
+        SendMessageA(form->Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
+        return info.lpszText ? info.lpszText : "";
+    }
+    void Select(int index) { SendMessageA(List().Handle(), LB_SETCURSEL, index, 0); }
+
     std::vector<std::string> Entries() {
         std::vector<std::string> entries;
-        for (int i = 0; i < form->HScrollListbox1().Count(); ++i) entries.push_back(form->HScrollListbox1().Text(i));
+        for (int i = 0; i < List().Count(); ++i) entries.push_back(List().Text(i));
         std::sort(entries.begin(), entries.end());
         return entries;
     }
@@ -57,7 +83,6 @@ class MainFormTest : public testing::Test {
         SetFileAttributesA((folder / "s.nsh").c_str(), FILE_ATTRIBUTE_SYSTEM);
     }
 
-    ui::Application& app = ui::Application::Instance();
     test::TempFolder folder;
     std::unique_ptr<TMainForm> form;
 };

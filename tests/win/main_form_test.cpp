@@ -23,11 +23,11 @@ TEST_F(MainFormTest, FirstStartWithoutSettingsFile) {
     TMainForm& main = Create();
     ui::Bounds b = main.GetBounds();
     EXPECT_EQ((std::vector<int>{b.left, b.top, b.width, b.height}), (std::vector<int>{0, 0, 180, 100}));
-    EXPECT_EQ(main.State().LoadDir, launcher::ExeFolder());
-    EXPECT_TRUE(main.State().ShowPrompt);
-    EXPECT_FALSE(main.State().CloseAfterRun);
-    EXPECT_EQ(main.State().ListExt, "nsh");
-    EXPECT_EQ(main.ToolBar1().Image(launcher::kToolBtnTop), launcher::kImageUnpinned);
+    EXPECT_EQ(State().LoadDir, launcher::ExeFolder());
+    EXPECT_TRUE(State().ShowPrompt);
+    EXPECT_FALSE(State().CloseAfterRun);
+    EXPECT_EQ(State().ListExt, "nsh");
+    EXPECT_EQ(Bar().Image(launcher::kToolBtnTop), launcher::kImageUnpinned);
     EXPECT_FALSE(test::Exists(test::SettingsPath())) << "reading must not create the file";
 
     char caption[32] = {};
@@ -35,7 +35,7 @@ TEST_F(MainFormTest, FirstStartWithoutSettingsFile) {
     EXPECT_STREQ(caption, "kelvaro");
 
     main.Close();
-    EXPECT_TRUE(app.Terminated());
+    EXPECT_TRUE(test::Terminated());
     EXPECT_EQ(test::ReadText(test::SettingsPath()), "[FORM]\r\nLeft=0\r\nTop=0\r\nWidth=180\r\nHeight=100\r\n");
 }
 
@@ -47,12 +47,12 @@ TEST_F(MainFormTest, StoredBoundsAreRestoredAndStoredAgainAsDecimal) {
 
     SetWindowPos(main.Handle(), nullptr, 50, 60, 250, 150, SWP_NOZORDER);
     SendMessageA(main.Handle(), WM_CLOSE, 0, 0);  // the close box
-    EXPECT_TRUE(app.Terminated());
+    EXPECT_TRUE(test::Terminated());
     const std::string stored = "[FORM]\r\nLeft=50\r\nTop=60\r\nWidth=250\r\nHeight=150\r\n";
     EXPECT_EQ(test::ReadText(test::SettingsPath()), stored);
 
     // Closed from the task bar while minimised: the bounds it had, not its icon's.
-    app.ResetTermination();
+    test::ResetTermination();
     main.Show();
     ShowWindow(main.Handle(), SW_MINIMIZE);
     ASSERT_TRUE(IsIconic(main.Handle()));
@@ -85,10 +85,10 @@ TEST_F(MainFormTest, ListShowsMatchingFilesOfAnyAttributeButNeverFolders) {
     EXPECT_EQ(Entries(), (Names{"a.nsh", "h.nsh", "s.nsh"}));
 
     WriteSettingsForFolder(folder.Path() + "\\", "1");
-    form->LoadSettings();
-    EXPECT_EQ(form->State().ListExt, "*");
+    LoadSettings();
+    EXPECT_EQ(State().ListExt, "*");
     EXPECT_EQ(Entries(), (Names{"a.nsh", "b.txt", "h.nsh", "s.nsh"}));
-    form->RefreshList(form->State().LoadDir);  // refilled, not doubled
+    RefreshList(State().LoadDir);  // refilled, not doubled
     EXPECT_EQ(Entries(), (Names{"a.nsh", "b.txt", "h.nsh", "s.nsh"}));
 }
 
@@ -108,7 +108,7 @@ TEST_F(MainFormTest, MissingFolderOrAFileGivesAnEmptyListAndNoMessage) {
     for (const std::string& notAFolder : {folder / "missing", folder / "a.nsh"}) {
         WriteSettingsForFolder(notAFolder, "1");
         Create();
-        EXPECT_EQ(form->HScrollListbox1().Count(), 0) << notAFolder;
+        EXPECT_EQ(List().Count(), 0) << notAFolder;
     }
     EXPECT_TRUE(boxes.Shown().empty());
 }
@@ -123,21 +123,21 @@ TEST_F(MainFormTest, RefusedWriteIsShownAndTheWindowStays) {
     EXPECT_EQ(boxes.Shown()[0].text, test::SettingsPath() + " に書き込めません.");
     EXPECT_EQ(boxes.Shown()[0].caption, "kelvaro");
     EXPECT_EQ(boxes.Shown()[0].type, static_cast<UINT>(MB_OK | MB_ICONSTOP));
-    EXPECT_FALSE(app.Terminated());
+    EXPECT_FALSE(test::Terminated());
 }
 
 TEST_F(MainFormTest, EscClosesFromTheListAndFromTheWindow) {
     Create().Show();
-    EXPECT_EQ(GetFocus(), form->HScrollListbox1().Handle()) << "the list has the focus at start";
-    PostMessageA(form->HScrollListbox1().Handle(), WM_KEYDOWN, VK_ESCAPE, 1);
+    EXPECT_EQ(GetFocus(), List().Handle()) << "the list has the focus at start";
+    PostMessageA(List().Handle(), WM_KEYDOWN, VK_ESCAPE, 1);
     test::Pump();
-    EXPECT_TRUE(app.Terminated());
+    EXPECT_TRUE(test::Terminated());
     EXPECT_NE(test::ReadText(test::SettingsPath()).find("[FORM]"), std::string::npos);
 
-    app.ResetTermination();
+    test::ResetTermination();
     PostMessageA(form->Handle(), WM_CHAR, 27, 1);
     test::Pump();
-    EXPECT_TRUE(app.Terminated());
+    EXPECT_TRUE(test::Terminated());
 }
 
 TEST_F(MainFormTest, ToolBarAndListLayout) {
@@ -153,35 +153,35 @@ TEST_F(MainFormTest, ToolBarAndListLayout) {
         {launcher::kToolBtnSettings, 116, text::kHintSettings}, {launcher::kToolBtnAbout, 147, text::kHintAbout},
     };
     for (const Expected& button : buttons) {
-        RECT r = main.ToolBar1().ButtonRect(button.command);
+        RECT r = ButtonRect(button.command);
         EXPECT_EQ((std::vector<LONG>{r.left, r.top, r.right - r.left, r.bottom - r.top}),
                   (std::vector<LONG>{button.left, 2, 23, 22}))
             << button.command;
-        EXPECT_EQ(main.ToolBar1().Hint(button.command), button.hint);
+        EXPECT_EQ(TipText(button.command), button.hint);
     }
-    EXPECT_EQ(SendMessageA(main.ToolBar1().Tooltips(), TTM_GETDELAYTIME, TTDT_INITIAL, 0), 500);
-    EXPECT_EQ(SendMessageA(main.ToolBar1().Tooltips(), TTM_GETDELAYTIME, TTDT_AUTOPOP, 0), 2500);
+    EXPECT_EQ(SendMessageA(Bar().Tooltips(), TTM_GETDELAYTIME, TTDT_INITIAL, 0), 500);
+    EXPECT_EQ(SendMessageA(Bar().Tooltips(), TTM_GETDELAYTIME, TTDT_AUTOPOP, 0), 2500);
 
     RECT client, bar, list;
     GetClientRect(main.Handle(), &client);
-    GetWindowRect(main.ToolBar1().Handle(), &bar);
-    GetWindowRect(main.HScrollListbox1().Handle(), &list);
+    GetWindowRect(Bar().Handle(), &bar);
+    GetWindowRect(List().Handle(), &list);
     MapWindowPoints(nullptr, main.Handle(), reinterpret_cast<POINT*>(&list), 2);
     EXPECT_EQ(bar.bottom - bar.top, 29);
     EXPECT_EQ((std::vector<LONG>{list.left, list.top, list.right, list.bottom}),
               (std::vector<LONG>{0, 29, client.right, client.bottom}));
-    EXPECT_EQ(SendMessageA(main.HScrollListbox1().Handle(), LB_GETITEMHEIGHT, 0, 0), 12);
-    LONG style = GetWindowLongA(main.HScrollListbox1().Handle(), GWL_STYLE);
+    EXPECT_EQ(SendMessageA(List().Handle(), LB_GETITEMHEIGHT, 0, 0), 12);
+    LONG style = GetWindowLongA(List().Handle(), GWL_STYLE);
     EXPECT_EQ(style & (LBS_NOTIFY | LBS_SORT | LBS_MULTIPLESEL | LBS_EXTENDEDSEL), LBS_NOTIFY);
-    EXPECT_TRUE(GetWindowLongA(main.HScrollListbox1().Handle(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+    EXPECT_TRUE(GetWindowLongA(List().Handle(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
 }
 
 TEST_F(MainFormTest, TopSettingPinsAtStart) {
     WriteSettings("[CHECKBOX]\r\nTop=1\r\n");
     TMainForm& main = Create();
-    EXPECT_EQ(main.ToolBar1().Image(launcher::kToolBtnTop), launcher::kImagePinned);
-    EXPECT_TRUE(main.ToolBar1().Pressed(launcher::kToolBtnTop));
-    EXPECT_EQ(main.ToolBar1().Hint(launcher::kToolBtnTop), text::kHintUnpin);
+    EXPECT_EQ(Bar().Image(launcher::kToolBtnTop), launcher::kImagePinned);
+    EXPECT_TRUE(Pressed(launcher::kToolBtnTop));
+    EXPECT_EQ(TipText(launcher::kToolBtnTop), text::kHintUnpin);
 }
 
 TEST_F(MainFormTest, ClosingTheSettingsDialogRereadsTheFileWhateverItsAnswer) {
@@ -198,7 +198,7 @@ TEST_F(MainFormTest, ClosingTheSettingsDialogRereadsTheFileWhateverItsAnswer) {
     // Esc reaches the dialog once its modal run has started.
     PostMessageA(settings.Handle(), WM_KEYDOWN, VK_ESCAPE, 1);
     SendMessageA(main.Handle(), WM_COMMAND, MAKEWPARAM(launcher::kToolBtnSettings, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(main.ToolBar1().Handle()));
+                 reinterpret_cast<LPARAM>(Bar().Handle()));
     EXPECT_FALSE(settings.Visible());
     EXPECT_TRUE(IsWindowEnabled(main.Handle()));
     EXPECT_EQ(Entries().size(), 4u);
@@ -219,7 +219,7 @@ LRESULT CALLBACK RefuseThirdEntry(HWND hwnd, UINT message, WPARAM wParam, LPARAM
 TEST_F(MainFormTest, RefusedEntryEndsTheRefreshWithAMessageAndKeepsTheRest) {
     for (const char* name : {"1.nsh", "2.nsh", "3.nsh", "4.nsh"}) test::WriteText(folder / name, "");
     Create();
-    HWND list = form->HScrollListbox1().Handle();
+    HWND list = List().Handle();
     listProcedure = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RefuseThirdEntry)));
     additions = 0;
@@ -227,12 +227,12 @@ TEST_F(MainFormTest, RefusedEntryEndsTheRefreshWithAMessageAndKeepsTheRest) {
     WriteSettingsForFolder(folder.Path());
     // The settings button with no dialog attached just re-reads the file.
     SendMessageA(form->Handle(), WM_COMMAND, MAKEWPARAM(launcher::kToolBtnSettings, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(form->ToolBar1().Handle()));
+                 reinterpret_cast<LPARAM>(Bar().Handle()));
     SetWindowLongPtrA(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(listProcedure));
     ASSERT_EQ(boxes.Shown().size(), 1u);
     EXPECT_EQ(boxes.Shown()[0].text, "行を挿入できません.");
     EXPECT_EQ(boxes.Shown()[0].type, static_cast<UINT>(MB_OK | MB_ICONSTOP));
-    EXPECT_EQ(form->HScrollListbox1().Count(), 2);
+    EXPECT_EQ(List().Count(), 2);
 }
 
 }  // namespace

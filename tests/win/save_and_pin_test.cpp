@@ -1,4 +1,7 @@
 // Saving the current configuration, and the always-on-top pin.
+#include <windows.h>
+#include <dlgs.h>
+
 #include <gtest/gtest.h>
 
 #include "dialogs/settings_dialog.h"
@@ -12,7 +15,7 @@ class SaveTest : public MainFormTest {
     TMainForm& CreateIn(const std::string& checkboxes = "") {
         WriteSettings("[DIR]\r\nLoadFolder=" + folder.Path() + "\r\n[CHECKBOX]\r\n" + checkboxes);
         TMainForm& main = Create();
-        main.SetShellExecute(&test::ShellCalls::Execute);
+        test::Access::SetShellExecute(main, &test::ShellCalls::Execute);
         main.Show();
         return main;
     }
@@ -22,7 +25,7 @@ class SaveTest : public MainFormTest {
         boxes.SetAnswer(answer);
         test::DialogDriver driver(&TypeAndConfirm, const_cast<std::string*>(&typed));
         SendMessageA(form->Handle(), WM_COMMAND, MAKEWPARAM(launcher::kToolBtnSave, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(form->ToolBar1().Handle()));
+                     reinterpret_cast<LPARAM>(Bar().Handle()));
         ASSERT_TRUE(driver.Done());
     }
     static void TypeAndConfirm(HWND dialog, void* typed) {
@@ -49,7 +52,7 @@ TEST_F(SaveTest, ExtensionAddedOnlyWhenTheNameHasNoDot) {
         EXPECT_FALSE(call.hasVerb || call.hasDirectory);
     }
     EXPECT_TRUE(boxes.Shown().empty()) << "no file existed";
-    EXPECT_FALSE(app.Terminated()) << "saving never closes the program";
+    EXPECT_FALSE(test::Terminated()) << "saving never closes the program";
 }
 
 TEST_F(SaveTest, ExistingFileIsReplacedOnlyAfterOk) {
@@ -66,10 +69,53 @@ TEST_F(SaveTest, ExistingFileIsReplacedOnlyAfterOk) {
     EXPECT_EQ(shell.Parameters(), std::vector<std::string>{DumpOf(folder / "home.nsh")});
 }
 
+// One use of the save dialog: what it offered, and what the user does.
+struct SaveVisit {
+    std::string nameShown;
+    LRESULT filterShown = -1;  // 0 is the first entry
+    int chooseFilter;
+    std::string typed;  // empty: cancel
+};
+
+void ChooseFilterAndAnswer(HWND dialog, void* context) {
+    auto& visit = *static_cast<SaveVisit*>(context);
+    HWND filters = GetDlgItem(dialog, cmb1);
+    visit.nameShown = test::FileNameField(dialog);
+    visit.filterShown = SendMessageA(filters, CB_GETCURSEL, 0, 0);
+    SendMessageA(filters, CB_SETCURSEL, visit.chooseFilter, 0);
+    // What the combo box tells its dialog when the user picks an entry.
+    for (WORD notification : {CBN_SELCHANGE, CBN_SELENDOK})
+        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(cmb1, notification), reinterpret_cast<LPARAM>(filters));
+    if (visit.typed.empty()) {
+        test::PressButton(dialog, IDCANCEL);
+        return;
+    }
+    test::SetFileNameField(dialog, visit.typed);
+    test::PressButton(dialog, IDOK);
+}
+
+TEST_F(SaveTest, DialogOffersTheNameAndFilterLastConfirmedNotLastCancelled) {
+    CreateIn();
+    SaveVisit visits[] = {{"", -1, 1, folder / "first"}, {"", -1, 0, ""}, {"", -1, 0, ""}};
+    for (SaveVisit& visit : visits) {
+        test::DialogDriver driver(&ChooseFilterAndAnswer, &visit);
+        SendMessageA(form->Handle(), WM_COMMAND, MAKEWPARAM(launcher::kToolBtnSave, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(Bar().Handle()));
+        ASSERT_TRUE(driver.Done());
+    }
+    EXPECT_EQ(visits[0].nameShown, "") << "empty at the first use";
+    EXPECT_EQ(visits[0].filterShown, 0) << "nshファイル at the first use";
+    for (const SaveVisit& later : {visits[1], visits[2]}) {
+        EXPECT_NE(later.nameShown.find("first"), std::string::npos) << later.nameShown;
+        EXPECT_EQ(later.filterShown, 1) << "全てのファイル, as confirmed; the cancelled choice is forgotten";
+    }
+    EXPECT_EQ(shell.Parameters(), std::vector<std::string>{DumpOf(folder / "first.nsh")});
+}
+
 TEST_F(SaveTest, ListIsRefilledFromTheLoadFolderWhereverTheFileGoes) {
     TMainForm& main = CreateIn();
     test::TempFolder elsewhere;
-    EXPECT_EQ(main.HScrollListbox1().Count(), 0);
+    EXPECT_EQ(List().Count(), 0);
     test::WriteText(folder / "added meanwhile.nsh", "");
     Save(elsewhere / "other");
     EXPECT_EQ(shell.Parameters(), std::vector<std::string>{DumpOf(elsewhere / "other.nsh")});
@@ -81,22 +127,12 @@ class PinTest : public MainFormTest {
     bool Topmost() { return (GetWindowLongA(form->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
     void ClickPin() {
         SendMessageA(form->Handle(), WM_COMMAND, MAKEWPARAM(launcher::kToolBtnTop, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(form->ToolBar1().Handle()));
-    }
-    // What the tooltip is given when it next shows.
-    std::string TipText() {
-        NMTTDISPINFOA info{};
-        info.hdr.hwndFrom = form->ToolBar1().Tooltips();
-        info.hdr.idFrom = launcher::kToolBtnTop;
-        info.hdr.code = TTN_GETDISPINFOA;
-        SendMessageA(form->Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
-        return info.lpszText ? info.lpszText : "";
+                     reinterpret_cast<LPARAM>(Bar().Handle()));
     }
     void ExpectPinned(bool pinned) {
-        ui::ToolBar& bar = form->ToolBar1();
-        EXPECT_EQ(bar.Image(launcher::kToolBtnTop), pinned ? launcher::kImagePinned : launcher::kImageUnpinned);
-        EXPECT_EQ(bar.Pressed(launcher::kToolBtnTop), pinned);
-        EXPECT_EQ(TipText(), pinned ? text::kHintUnpin : text::kHintPin);
+        EXPECT_EQ(Bar().Image(launcher::kToolBtnTop), pinned ? launcher::kImagePinned : launcher::kImageUnpinned);
+        EXPECT_EQ(Pressed(launcher::kToolBtnTop), pinned);
+        EXPECT_EQ(TipText(launcher::kToolBtnTop), pinned ? text::kHintUnpin : text::kHintPin);
         EXPECT_EQ(Topmost(), pinned);
     }
     void Start() {
@@ -136,7 +172,7 @@ TEST_F(PinTest, TopSettingPinsAtStartAndAfterTheSettingsDialog) {
     form->SetDialogs(&settings, nullptr);
     PostMessageA(settings.Handle(), WM_KEYDOWN, VK_ESCAPE, 1);
     SendMessageA(form->Handle(), WM_COMMAND, MAKEWPARAM(launcher::kToolBtnSettings, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(form->ToolBar1().Handle()));
+                 reinterpret_cast<LPARAM>(Bar().Handle()));
     ExpectPinned(true);
 }
 
@@ -144,7 +180,7 @@ TEST_F(PinTest, TopSettingOffNeverUnpins) {
     WriteSettings("[CHECKBOX]\r\nTop=0\r\n");
     Start();
     ClickPin();
-    form->LoadSettings();
+    LoadSettings();
     ExpectPinned(true);
 }
 

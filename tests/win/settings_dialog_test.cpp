@@ -3,6 +3,8 @@
 
 #include <objbase.h>
 
+#include <cstdlib>
+
 #include <gtest/gtest.h>
 
 #include "launcher/settings_file.h"
@@ -21,8 +23,19 @@ class SettingsDialogTest : public MainFormTest {
         form->Show();
     }
 
+    // The dialog's controls, found as a user's tool would: by identifier.
+    HWND Find(int id) { return test::Find(settings.Handle(), id); }
+    ui::Button btnSet() { return ui::Button(Find(dialogs::kBtnSet)); }
+    ui::Button btnCancel() { return ui::Button(Find(dialogs::kBtnCancel)); }
+    ui::Button btnDirSel1() { return ui::Button(Find(dialogs::kBtnDirSel1)); }
+    ui::Control edtDirOpen() { return ui::Control(Find(dialogs::kEdtDirOpen)); }
+    ui::CheckBox chkPrompt() { return ui::CheckBox(Find(dialogs::kChkPrompt)); }
+    ui::CheckBox chkClose() { return ui::CheckBox(Find(dialogs::kChkClose)); }
+    ui::CheckBox chkOtherExt() { return ui::CheckBox(Find(dialogs::kChkOtherExt)); }
+    ui::CheckBox chkTop() { return ui::CheckBox(Find(dialogs::kChkTop)); }
+
     // Clicks a push button the way the user does, through the button itself.
-    void Click(ui::Button& button) {
+    void Click(ui::Button button) {
         button.Click();
         test::Pump();
     }
@@ -30,7 +43,7 @@ class SettingsDialogTest : public MainFormTest {
     void OpenFromMainWindow(test::Soon::Action during, void* context = nullptr) {
         test::Soon soon(during, context ? context : this);
         SendMessageA(form->Handle(), WM_COMMAND, MAKEWPARAM(launcher::kToolBtnSettings, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(form->ToolBar1().Handle()));
+                     reinterpret_cast<LPARAM>(Bar().Handle()));
         EXPECT_TRUE(soon.Done());
     }
     static SettingsDialogTest& Self(void* context) { return *static_cast<SettingsDialogTest*>(context); }
@@ -41,20 +54,20 @@ class SettingsDialogTest : public MainFormTest {
 
 TEST_F(SettingsDialogTest, WithoutSettingsFileShowsTheDefaults) {
     settings.Show();
-    EXPECT_EQ(settings.edtDirOpen.Text(), launcher::ExeFolder());
-    EXPECT_TRUE(settings.chkPrompt.Checked());
-    EXPECT_FALSE(settings.chkClose.Checked() || settings.chkOtherExt.Checked() || settings.chkTop.Checked());
+    EXPECT_EQ(edtDirOpen().Text(), launcher::ExeFolder());
+    EXPECT_TRUE(chkPrompt().Checked());
+    EXPECT_FALSE(chkClose().Checked() || chkOtherExt().Checked() || chkTop().Checked());
 }
 
 TEST_F(SettingsDialogTest, OnlyTheTextOneChecksABoxAndOthersAreStoredAsZero) {
     for (const char* value : {"true", "01", ""}) {
         WriteSettings(std::string("[CHECKBOX]\r\nDos=") + value + "\r\nClose=1\r\n");
         settings.Show();
-        EXPECT_FALSE(settings.chkPrompt.Checked()) << value;
-        EXPECT_TRUE(settings.chkClose.Checked());
+        EXPECT_FALSE(chkPrompt().Checked()) << value;
+        EXPECT_TRUE(chkClose().Checked());
     }
-    settings.edtDirOpen.SetText(folder.Path());
-    Click(settings.btnSet);
+    edtDirOpen().SetText(folder.Path());
+    Click(btnSet());
     EXPECT_NE(test::ReadText(test::SettingsPath()).find("Dos=0\r\n"), std::string::npos);
 }
 
@@ -63,41 +76,41 @@ TEST_F(SettingsDialogTest, InvalidFoldersAreRefusedAndTheFileIsUntouched) {
     test::WriteText(folder / "file.nsh", "");
     settings.Show();
     for (const std::string& bad : {std::string(""), folder / "file.nsh", folder / "missing"}) {
-        settings.edtDirOpen.SetText(bad);
-        Click(settings.btnSet);
+        edtDirOpen().SetText(bad);
+        Click(btnSet());
         ASSERT_FALSE(boxes.Shown().empty());
         EXPECT_EQ(boxes.Shown().back().text, text::kInvalidFolder) << bad;
         EXPECT_EQ(boxes.Shown().back().caption, "Error");
         EXPECT_EQ(boxes.Shown().back().type, static_cast<UINT>(MB_OK));
         EXPECT_EQ(test::ReadText(test::SettingsPath()), "[DIR]\r\nLoadFolder=" + folder.Path() + "\r\n");
         EXPECT_TRUE(settings.Visible());
-        EXPECT_EQ(settings.edtDirOpen.Text(), bad) << "left as the user typed it";
+        EXPECT_EQ(edtDirOpen().Text(), bad) << "left as the user typed it";
     }
 }
 
 TEST_F(SettingsDialogTest, DeclinedConfirmationKeepsTheDialogAndItsChanges) {
     settings.Show();
-    settings.edtDirOpen.SetText(folder.Path());
-    settings.chkTop.SetChecked(true);
+    edtDirOpen().SetText(folder.Path());
+    chkTop().SetChecked(true);
     boxes.SetAnswer(IDCANCEL);
-    Click(settings.btnSet);
-    Click(settings.btnSet);
+    Click(btnSet());
+    Click(btnSet());
     ASSERT_EQ(boxes.Shown().size(), 2u) << "asked again";
     EXPECT_EQ(boxes.Shown()[0].text, text::kSaveConfirm);
     EXPECT_EQ(boxes.Shown()[0].caption, "Save");
     EXPECT_EQ(boxes.Shown()[0].type, static_cast<UINT>(MB_OKCANCEL));
     EXPECT_FALSE(test::Exists(test::SettingsPath()));
     EXPECT_TRUE(settings.Visible());
-    EXPECT_TRUE(settings.chkTop.Checked());
+    EXPECT_TRUE(chkTop().Checked());
 }
 
 TEST_F(SettingsDialogTest, ConfirmedSaveWritesTheFiveKeysInOrderAndTheListFollows) {
     test::WriteText(folder / "office.nsh", "");
     OpenFromMainWindow([](void* self) {
         auto& t = Self(self);
-        t.settings.edtDirOpen.SetText(t.folder.Path());
-        t.settings.chkOtherExt.SetChecked(true);
-        t.settings.btnSet.Click();
+        t.edtDirOpen().SetText(t.folder.Path());
+        t.chkOtherExt().SetChecked(true);
+        t.btnSet().Click();
     });
     EXPECT_FALSE(settings.Visible());
     EXPECT_EQ(test::ReadText(test::SettingsPath()), "[DIR]\r\nLoadFolder=" + folder.Path() +
@@ -107,10 +120,10 @@ TEST_F(SettingsDialogTest, ConfirmedSaveWritesTheFiveKeysInOrderAndTheListFollow
 
 TEST_F(SettingsDialogTest, EveryOtherWayOutWritesNothingButTheMainWindowRereads) {
     const test::Soon::Action ways[] = {
-        [](void* self) { Self(self).settings.btnCancel.Click(); },
+        [](void* self) { Self(self).btnCancel().Click(); },
         [](void* self) {  // Esc while the edit has the focus
-            Self(self).settings.edtDirOpen.Focus();
-            PostMessageA(Self(self).settings.edtDirOpen.Handle(), WM_KEYDOWN, VK_ESCAPE, 1);
+            Self(self).edtDirOpen().Focus();
+            PostMessageA(Self(self).edtDirOpen().Handle(), WM_KEYDOWN, VK_ESCAPE, 1);
         },
         [](void* self) { PostMessageA(Self(self).settings.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0); },
     };
@@ -118,21 +131,21 @@ TEST_F(SettingsDialogTest, EveryOtherWayOutWritesNothingButTheMainWindowRereads)
     for (test::Soon::Action way : ways) {
         const std::string before = "[DIR]\r\nLoadFolder=" + folder.Path() + "\r\n";
         test::RemoveTree(test::SettingsPath());
-        form->LoadSettings();
-        EXPECT_EQ(form->HScrollListbox1().Count(), 0);
+        LoadSettings();
+        EXPECT_EQ(List().Count(), 0);
         WriteSettings(before);  // changed by hand while the dialog runs
         OpenFromMainWindow(way);
         EXPECT_FALSE(settings.Visible());
         EXPECT_EQ(test::ReadText(test::SettingsPath()), before);
-        EXPECT_EQ(form->HScrollListbox1().Count(), 1) << "re-read after the dialog closed";
+        EXPECT_EQ(List().Count(), 1) << "re-read after the dialog closed";
     }
 }
 
 TEST_F(SettingsDialogTest, RefusedWriteIsShownAndTheDialogStaysOpen) {
     settings.Show();
-    settings.edtDirOpen.SetText(folder.Path());
+    edtDirOpen().SetText(folder.Path());
     ASSERT_TRUE(CreateDirectoryA(test::SettingsPath().c_str(), nullptr));
-    Click(settings.btnSet);
+    Click(btnSet());
     ASSERT_EQ(boxes.Shown().size(), 2u);
     EXPECT_EQ(boxes.Shown()[1].text, test::SettingsPath() + " に書き込めません.");
     EXPECT_EQ(boxes.Shown()[1].caption, "kelvaro");
@@ -142,16 +155,16 @@ TEST_F(SettingsDialogTest, RefusedWriteIsShownAndTheDialogStaysOpen) {
 
 TEST_F(SettingsDialogTest, EnterPressesOnlyAFocusedButton) {
     settings.Show();
-    settings.edtDirOpen.SetText(folder.Path());
-    for (ui::Control control : {ui::Control(settings.edtDirOpen), ui::Control(settings.chkClose.Handle())}) {
+    edtDirOpen().SetText(folder.Path());
+    for (ui::Control control : {ui::Control(edtDirOpen()), ui::Control(chkClose().Handle())}) {
         control.Focus();
         PostMessageA(control.Handle(), WM_KEYDOWN, VK_RETURN, 1);
         test::Pump();
     }
     EXPECT_TRUE(boxes.Shown().empty());
-    EXPECT_FALSE(settings.chkClose.Checked());
-    settings.btnSet.Focus();
-    PostMessageA(settings.btnSet.Handle(), WM_KEYDOWN, VK_RETURN, 1);
+    EXPECT_FALSE(chkClose().Checked());
+    btnSet().Focus();
+    PostMessageA(btnSet().Handle(), WM_KEYDOWN, VK_RETURN, 1);
     test::Pump();
     EXPECT_EQ(boxes.Shown().size(), 1u);
 }
@@ -159,28 +172,30 @@ TEST_F(SettingsDialogTest, EnterPressesOnlyAFocusedButton) {
 TEST_F(SettingsDialogTest, LayoutAndTabOrder) {
     settings.Show();  // the controls are made at the first showing
     EXPECT_EQ(test::ClientSize(settings.Handle()), (std::vector<LONG>{363, 206}));
-    EXPECT_EQ(test::Placement(settings.btnSet.Handle()), (std::vector<LONG>{88, 168, 75, 25}));
-    EXPECT_EQ(test::Placement(settings.btnCancel.Handle()), (std::vector<LONG>{200, 168, 75, 25}));
-    EXPECT_EQ(test::Placement(settings.Panel1.Handle()), (std::vector<LONG>{0, 0, 363, 153}));
-    EXPECT_EQ(test::Placement(settings.edtDirOpen.Handle()), (std::vector<LONG>{77, 10, 257, 20}));
-    EXPECT_EQ(test::Placement(settings.btnDirSel1.Handle()), (std::vector<LONG>{333, 10, 25, 20}));
-    EXPECT_EQ(test::Placement(settings.chkPrompt.Handle()), (std::vector<LONG>{24, 42, 249, 17}));
-    EXPECT_EQ(test::Placement(settings.chkClose.Handle()), (std::vector<LONG>{24, 69, 257, 17}));
-    EXPECT_EQ(test::Placement(settings.chkOtherExt.Handle()), (std::vector<LONG>{24, 96, 257, 17}));
-    EXPECT_EQ(test::Placement(settings.chkTop.Handle()), (std::vector<LONG>{24, 124, 257, 17}));
-    std::vector<LONG> label = test::Placement(settings.edtDirOpenLabel.Handle());
-    EXPECT_EQ(label[0] + label[2] + 3, 77) << "3 pixels left of the edit";
-    // Sized to its text (12 high in MS P Gothic, so at 14) and centred on the edit.
-    EXPECT_EQ(label[3], ui::TextSize(settings.FontHandle(), text::kLoadFolderLabel).cy);
-    EXPECT_EQ(label[1], 10 + (20 - label[3]) / 2);
+    EXPECT_EQ(test::Placement(btnSet().Handle()), (std::vector<LONG>{88, 168, 75, 25}));
+    EXPECT_EQ(test::Placement(btnCancel().Handle()), (std::vector<LONG>{200, 168, 75, 25}));
+    EXPECT_EQ(test::Placement(Find(dialogs::kSettingsPanel1)), (std::vector<LONG>{0, 0, 363, 153}));
+    EXPECT_EQ(test::Placement(edtDirOpen().Handle()), (std::vector<LONG>{77, 10, 257, 20}));
+    EXPECT_EQ(test::Placement(btnDirSel1().Handle()), (std::vector<LONG>{333, 10, 25, 20}));
+    EXPECT_EQ(test::Placement(chkPrompt().Handle()), (std::vector<LONG>{24, 42, 249, 17}));
+    EXPECT_EQ(test::Placement(chkClose().Handle()), (std::vector<LONG>{24, 69, 257, 17}));
+    EXPECT_EQ(test::Placement(chkOtherExt().Handle()), (std::vector<LONG>{24, 96, 257, 17}));
+    EXPECT_EQ(test::Placement(chkTop().Handle()), (std::vector<LONG>{24, 124, 257, 17}));
+    // The edit's label: 3 pixels left of it and centred on it, its size its
+    // text's; in MS P Gothic itself that is 7, 14, 67 x 12.
+    std::vector<LONG> label = test::Placement(Find(dialogs::kEdtDirOpenLabel));
+    EXPECT_EQ(label[0] + label[2], 77 - 3);
+    EXPECT_LE(std::abs(2 * label[1] + label[3] - (2 * 10 + 20)), 1) << label[1] << " " << label[3];
+    HFONT font = reinterpret_cast<HFONT>(SendMessageA(Find(dialogs::kEdtDirOpenLabel), WM_GETFONT, 0, 0));
+    if (test::IsRealFont(font, text::kFontFace)) EXPECT_EQ(label, (std::vector<LONG>{7, 14, 67, 12}));
 
-    std::vector<HWND> order{settings.btnSet.Handle(),     settings.btnCancel.Handle(), settings.edtDirOpen.Handle(),
-                            settings.btnDirSel1.Handle(), settings.chkPrompt.Handle(), settings.chkClose.Handle(),
-                            settings.chkOtherExt.Handle(), settings.chkTop.Handle(),   settings.btnSet.Handle()};
+    std::vector<HWND> order{btnSet().Handle(),     btnCancel().Handle(), edtDirOpen().Handle(),
+                            btnDirSel1().Handle(), chkPrompt().Handle(), chkClose().Handle(),
+                            chkOtherExt().Handle(), chkTop().Handle(),   btnSet().Handle()};
     for (std::size_t i = 0; i + 1 < order.size(); ++i)
         EXPECT_EQ(GetNextDlgTabItem(settings.Handle(), order[i], FALSE), order[i + 1]) << i;
-    EXPECT_FALSE(GetWindowLongA(settings.btnSet.Handle(), GWL_STYLE) & BS_DEFPUSHBUTTON);
-    EXPECT_FALSE(GetWindowLongA(settings.btnCancel.Handle(), GWL_STYLE) & BS_DEFPUSHBUTTON);
+    EXPECT_FALSE(GetWindowLongA(btnSet().Handle(), GWL_STYLE) & BS_DEFPUSHBUTTON);
+    EXPECT_FALSE(GetWindowLongA(btnCancel().Handle(), GWL_STYLE) & BS_DEFPUSHBUTTON);
 }
 
 struct Showing {
@@ -194,12 +209,12 @@ TEST_F(SettingsDialogTest, FirstShowingCentredLaterOnesWhereLeftWithTheFocusAsLe
     OpenFromMainWindow(
         [](void* context) {
             auto* pair = static_cast<std::pair<SettingsDialogTest*, Showing*>*>(context);
-            dialogs::TSettings& dialog = pair->first->settings;
-            GetWindowRect(dialog.Handle(), &pair->second->placement);
+            HWND dialog = pair->first->settings.Handle();
+            GetWindowRect(dialog, &pair->second->placement);
             pair->second->focus = GetFocus();
-            SetWindowPos(dialog.Handle(), nullptr, 40, 50, 0, 0, SWP_NOSIZE | SWP_NOZORDER);  // the user moves it
-            dialog.chkTop.Focus();
-            PostMessageA(dialog.chkTop.Handle(), WM_CHAR, 27, 1);  // Esc leaves the focus where it is
+            SetWindowPos(dialog, nullptr, 40, 50, 0, 0, SWP_NOSIZE | SWP_NOZORDER);  // the user moves it
+            pair->first->chkTop().Focus();
+            PostMessageA(pair->first->chkTop().Handle(), WM_CHAR, 27, 1);  // Esc leaves the focus where it is
         },
         &firstVisit);
     OpenFromMainWindow(
@@ -214,19 +229,19 @@ TEST_F(SettingsDialogTest, FirstShowingCentredLaterOnesWhereLeftWithTheFocusAsLe
     const int height = first.placement.bottom - first.placement.top;
     EXPECT_EQ(first.placement.left, (GetSystemMetrics(SM_CXSCREEN) - width) / 2);
     EXPECT_EQ(first.placement.top, (GetSystemMetrics(SM_CYSCREEN) - height) / 2);
-    EXPECT_EQ(first.focus, settings.btnSet.Handle());
+    EXPECT_EQ(first.focus, btnSet().Handle());
     EXPECT_EQ(second.placement.left, 40);
     EXPECT_EQ(second.placement.top, 50);
-    EXPECT_EQ(second.focus, settings.chkTop.Handle());
+    EXPECT_EQ(second.focus, chkTop().Handle());
 }
 
 TEST_F(SettingsDialogTest, CancelledFolderBrowserKeepsTheTextAndLeavesComInitialised) {
     settings.Show();
-    settings.edtDirOpen.SetText("kept as typed");
+    edtDirOpen().SetText("kept as typed");
     test::DialogDriver driver([](HWND browser, void*) { test::PressButton(browser, IDCANCEL); }, nullptr);
-    Click(settings.btnDirSel1);
+    Click(btnDirSel1());
     EXPECT_TRUE(driver.Done());
-    EXPECT_EQ(settings.edtDirOpen.Text(), "kept as typed");
+    EXPECT_EQ(edtDirOpen().Text(), "kept as typed");
     // The browser needs a single-threaded apartment, which Windows' does not
     // make for itself; Wine's makes one for its own run only. S_FALSE: there
     // already is one.

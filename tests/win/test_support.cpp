@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "launcher/settings_file.h"
+#include "tests/win/access.h"
 #include "ui/application.h"
 
 namespace test {
@@ -46,6 +47,40 @@ void RemoveTree(const std::string& path) {
 
 std::string SettingsPath() { return launcher::SettingsFilePath(); }
 
+namespace {
+
+struct ControlSearch {
+    int id;
+    HWND found;
+};
+
+BOOL CALLBACK MatchId(HWND hwnd, LPARAM lParam) {
+    auto* search = reinterpret_cast<ControlSearch*>(lParam);
+    if (GetDlgCtrlID(hwnd) != search->id) return TRUE;
+    search->found = hwnd;
+    return FALSE;
+}
+
+}  // namespace
+
+bool IsRealFont(HFONT font, const char* face) {
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font);
+    std::vector<char> metrics(GetOutlineTextMetricsA(dc, 0, nullptr));
+    auto* outline = reinterpret_cast<OUTLINETEXTMETRICA*>(metrics.data());
+    const bool known = !metrics.empty() && GetOutlineTextMetricsA(dc, static_cast<UINT>(metrics.size()), outline) > 0;
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    // The face name proper is the font's own; the family name echoes the request.
+    return known && std::string(metrics.data() + reinterpret_cast<std::size_t>(outline->otmpFaceName)) == face;
+}
+
+HWND Find(HWND root, int id) {
+    ControlSearch search{id, nullptr};
+    EnumChildWindows(root, &MatchId, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 std::vector<LONG> Placement(HWND control) {
     RECT r;
     GetWindowRect(control, &r);
@@ -59,17 +94,21 @@ std::vector<LONG> ClientSize(HWND window) {
     return {r.right, r.bottom};
 }
 
-void Pump() { ui::Application::Instance().HandlePendingMessages(); }
+void Pump() { Access::HandlePendingMessages(); }
+
+bool Terminated() { return Access::Terminated(); }
+
+void ResetTermination() { Access::ResetTermination(); }
 
 MessageBoxes* MessageBoxes::current_ = nullptr;
 
 MessageBoxes::MessageBoxes(int answer) : answer_(answer) {
     current_ = this;
-    ui::Application::Instance().SetMessageBoxFunction(&Show);
+    Access::SetMessageBox(&Show);
 }
 
 MessageBoxes::~MessageBoxes() {
-    ui::Application::Instance().SetMessageBoxFunction(&::MessageBoxA);
+    Access::SetMessageBox(&::MessageBoxA);
     current_ = nullptr;
 }
 

@@ -42,6 +42,16 @@ std::vector<LONG> ClientSize(HWND window);
 
 // Handles every queued message; returns once the queue is empty.
 void Pump();
+// Whether the program was told to end, and going on after it.
+bool Terminated();
+void ResetTermination();
+
+// True when `font` is drawn by the face it asks for, not by a substitute
+// (Wine plays MS P Gothic with IPA P Gothic, whose metrics differ a little).
+bool IsRealFont(HFONT font, const char* face);
+
+// The control of that identifier anywhere inside `root`, or null.
+HWND Find(HWND root, int id);
 
 // Answers every message box with `answer` and remembers what each one said.
 struct ShownBox {

@@ -26,7 +26,8 @@ struct Picture {
 bool PixelAt(const Picture& picture, int x, int y, std::uint32_t& rgb);
 
 // Tool bar images, indexed as the tool buttons use them:
-// 0 open, 1 save, 2 run, 3 settings, 4 about, 5 pin released, 6 pin pressed.
+// 0 open, 1 save, 2 run, 3 settings, 4 about, 5 pin released, 6 pin pressed
+// (`index` must be one of these).
 inline constexpr int kToolImageCount = 7;
 inline constexpr int kToolImageSize = 16;
 const Picture& ToolImage(int index);

@@ -1,8 +1,8 @@
-#include "ui/error_text.h"
+#include "core/error_text.h"
 
-#include "ui/path_text.h"
+#include "core/path_text.h"
 
-namespace ui {
+namespace core {
 
 std::string WithClosingPeriod(std::string_view message) {
     std::string text(message);
@@ -28,4 +28,4 @@ std::string FillIn(std::string_view format, std::initializer_list<std::string_vi
     return text;
 }
 
-}  // namespace ui
+}  // namespace core

@@ -1,6 +1,6 @@
 // The program's pictures, drawn as text so they can be reviewed (and diffed)
 // like any other source. One character per pixel; '.' is transparent.
-#include "resources/pixel_art.h"
+#include "core/pixel_art.h"
 
 namespace art {
 namespace {
@@ -192,14 +192,6 @@ constexpr const char* kPinInRows[] = {
     "................",
 };
 
-// Shown for an index the tool bar does not have: blank rather than a crash.
-constexpr const char* kBlankRows[] = {
-    "................", "................", "................", "................",
-    "................", "................", "................", "................",
-    "................", "................", "................", "................",
-    "................", "................", "................", "................",
-};
-
 constexpr Picture kToolImages[kToolImageCount] = {
     {kToolImageSize, kToolImageSize, kOpenRows, kVga, CountOf(kVga)},
     {kToolImageSize, kToolImageSize, kSaveRows, kVga, CountOf(kVga)},
@@ -209,8 +201,6 @@ constexpr Picture kToolImages[kToolImageCount] = {
     {kToolImageSize, kToolImageSize, kPinOutRows, kVga, CountOf(kVga)},
     {kToolImageSize, kToolImageSize, kPinInRows, kVga, CountOf(kVga)},
 };
-
-constexpr Picture kBlank{kToolImageSize, kToolImageSize, kBlankRows, kVga, CountOf(kVga)};
 
 // The program icon is plain black line art so it survives any background.
 constexpr Ink kIconInks[] = {
@@ -290,12 +280,7 @@ bool PixelAt(const Picture& picture, int x, int y, std::uint32_t& rgb) {
     return false;
 }
 
-const Picture& ToolImage(int index) {
-    if (index < 0 || index >= kToolImageCount) {
-        return kBlank;
-    }
-    return kToolImages[index];
-}
+const Picture& ToolImage(int index) { return kToolImages[index]; }
 
 const Picture& IconLarge() {
     return kIconLarge;

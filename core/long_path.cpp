@@ -1,10 +1,10 @@
-#include "launcher/long_path.h"
+#include "core/long_path.h"
 
 #include <vector>
 
-#include "ui/path_text.h"
+#include "core/path_text.h"
 
-namespace launcher {
+namespace core {
 namespace {
 
 // One component after its folder: its name, and whether a backslash (rather
@@ -54,4 +54,4 @@ std::string ExpandLongPath(std::string_view path, const LongNameLookup& lookup) 
     return expanded;
 }
 
-}  // namespace launcher
+}  // namespace core

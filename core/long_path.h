@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace launcher {
+namespace core {
 
 // The long name (file name only) of the first entry matching `path`, if any.
 using LongNameLookup = std::function<std::optional<std::string>(const std::string& path)>;
@@ -20,4 +20,4 @@ using LongNameLookup = std::function<std::optional<std::string>(const std::strin
 // one of their leading backslashes and name a local path instead.
 std::string ExpandLongPath(std::string_view path, const LongNameLookup& lookup);
 
-}  // namespace launcher
+}  // namespace core

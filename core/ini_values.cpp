@@ -1,4 +1,4 @@
-#include "launcher/ini_values.h"
+#include "core/ini_values.h"
 
 namespace ini_values {
 namespace {

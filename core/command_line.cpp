@@ -1,8 +1,8 @@
-#include "launcher/command_line.h"
+#include "core/command_line.h"
 
-#include "ui/path_text.h"
+#include "core/path_text.h"
 
-namespace launcher {
+namespace core {
 namespace {
 
 bool IsSeparator(char c) { return static_cast<unsigned char>(c) <= ' '; }
@@ -53,4 +53,4 @@ std::vector<std::string> SplitCommandLine(std::string_view commandLine) {
     return arguments;
 }
 
-}  // namespace launcher
+}  // namespace core

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-namespace launcher {
+namespace core {
 
 // Arguments 1 to N (the program itself not counted). A character below "!"
 // separates arguments; a pair of quotes where an argument would begin is
@@ -14,4 +14,4 @@ namespace launcher {
 // stepped over whole. N counts the arguments before the first empty one.
 std::vector<std::string> SplitCommandLine(std::string_view commandLine);
 
-}  // namespace launcher
+}  // namespace core

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace ui {
+namespace core {
 
 // The message as the error box shows it: a period is appended unless the last
 // character already sorts at or below "." (".", "!", ",", ")", a blank...).
@@ -15,4 +15,4 @@ std::string WithClosingPeriod(std::string_view message);
 // itself holds "%1" (a file name may) is left as it is.
 std::string FillIn(std::string_view format, std::initializer_list<std::string_view> values);
 
-}  // namespace ui
+}  // namespace core

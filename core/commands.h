@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace launcher {
+namespace core {
 
 inline constexpr char kCommandInterpreter[] = "cmd.exe";
 
@@ -28,4 +28,4 @@ std::string_view CmdVariableReference(std::string_view path, const VariableLooku
 // ".nsh" appended when the last component holds no dot at all.
 std::string WithScriptExtension(std::string_view path);
 
-}  // namespace launcher
+}  // namespace core

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "resources/pixel_art.h"
+#include "core/pixel_art.h"
 
 namespace art {
 

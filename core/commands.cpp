@@ -1,11 +1,11 @@
-#include "launcher/commands.h"
+#include "core/commands.h"
 
 #include <algorithm>
 #include <iterator>
 
-#include "ui/path_text.h"
+#include "core/path_text.h"
 
-namespace launcher {
+namespace core {
 namespace {
 
 std::string Quoted(std::string_view prefix, std::string_view path) {
@@ -65,4 +65,4 @@ std::string WithScriptExtension(std::string_view path) {
     return result;
 }
 
-}  // namespace launcher
+}  // namespace core

@@ -1,4 +1,4 @@
-#include "resources/icon_file.h"
+#include "core/icon_file.h"
 
 #include <cstdint>
 

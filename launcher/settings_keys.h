@@ -1,0 +1,33 @@
+// What the settings file holds: each key with its section and the value
+// assumed when it is missing. The main window and the settings dialog read and
+// write the file through these alone. Free of <windows.h>.
+#pragma once
+
+namespace settings_keys {
+
+struct Key {
+    const char* section;
+    const char* name;
+};
+
+// A switch is on exactly when its text is "1"; `fallback` is read when the
+// key is missing.
+struct Switch {
+    Key key;
+    const char* fallback;
+};
+
+// Its fallback is the executable's folder, known only at run time.
+inline constexpr Key kLoadFolder{"DIR", "LoadFolder"};
+
+inline constexpr Switch kShowPrompt{{"CHECKBOX", "Dos"}, "1"};
+inline constexpr Switch kCloseAfterRun{{"CHECKBOX", "Close"}, "0"};
+inline constexpr Switch kOtherExtensions{{"CHECKBOX", "OtherExt"}, "0"};
+inline constexpr Switch kStartPinned{{"CHECKBOX", "Top"}, "0"};
+// In the order in which they are read and written.
+inline constexpr Switch kSwitches[] = {kShowPrompt, kCloseAfterRun, kOtherExtensions, kStartPinned};
+
+// The main window's bounds, read and written in this order; 0 when missing.
+inline constexpr Key kBounds[] = {{"FORM", "Left"}, {"FORM", "Top"}, {"FORM", "Width"}, {"FORM", "Height"}};
+
+}  // namespace settings_keys

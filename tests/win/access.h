@@ -1,0 +1,40 @@
+// The tests' one door into the windows: what they read or replace inside them.
+#pragma once
+
+#include <string>
+
+#include "controls/hscroll_listbox.h"
+#include "dialogs/about_box.h"
+#include "launcher/main_form.h"
+#include "ui/application.h"
+
+namespace test {
+
+struct Access {
+    using MessageBoxFunction = ui::Application::MessageBoxFunction;
+
+    static bool Terminated() { return ui::Application::Instance().terminated_; }
+    // Lets a test go on pumping after a termination it has checked.
+    static void ResetTermination();
+    // Handles every message already queued, as the program's loop would.
+    static void HandlePendingMessages();
+    static void SetMessageBox(MessageBoxFunction function) { ui::Application::Instance().messageBox_ = function; }
+
+    static const launcher::LauncherState& State(const launcher::TMainForm& form) { return form.state_; }
+    static controls::THScrollListbox& List(launcher::TMainForm& form) { return form.list_; }
+    static ui::ToolBar& ToolBar(launcher::TMainForm& form) { return form.toolBar_; }
+    static void LoadSettings(launcher::TMainForm& form) { form.LoadSettings(); }
+    static void RefreshList(launcher::TMainForm& form, const std::string& folder) { form.RefreshList(folder); }
+    static void RunScript(launcher::TMainForm& form, const std::string& path) { form.RunScript(path); }
+    static void SetCommandLine(launcher::TMainForm& form, std::string line) { form.commandLine_ = std::move(line); }
+    static void SetShellExecute(launcher::TMainForm& form, ui::ShellExecuteFunction function) {
+        form.shellExecute_ = function;
+    }
+    static void SetShellExecute(dialogs::TAboutBox& box, ui::ShellExecuteFunction function) {
+        box.shellExecute_ = function;
+    }
+
+    static int MaxWidth(const controls::THScrollListbox& list) { return list.FMaxWidth; }
+};
+
+}  // namespace test
