@@ -6,6 +6,7 @@ set(KELVARO_STATIC_LINK -static -static-libgcc -static-libstdc++)
 add_library(kelvaro_ui STATIC
   ui/application.cpp
   ui/controls.cpp
+  ui/dpi.cpp
   ui/file_dialog.cpp
   ui/form.cpp
   ui/label.cpp
@@ -88,6 +89,7 @@ add_executable(kelvaro_e2e_tests
   tests/e2e/bad_input_test.cpp
   tests/common/files.cpp
   tests/e2e/e2e_support.cpp
+  tests/e2e/high_density_test.cpp
   tests/e2e/run_scripts_test.cpp
   tests/e2e/save_test.cpp
   tests/e2e/start_and_close_test.cpp)
@@ -101,6 +103,13 @@ add_executable(netsh_recorder tests/e2e/netsh_recorder.cpp)
 set_target_properties(netsh_recorder PROPERTIES OUTPUT_NAME netsh)
 target_link_options(netsh_recorder PRIVATE ${KELVARO_STATIC_LINK})
 add_test(NAME e2e_tests COMMAND kelvaro_e2e_tests)
+if(CMAKE_HOST_UNIX)
+  # The start at 144 dpi, in a Wine prefix of its own at that density.
+  add_test(NAME e2e_144dpi
+           COMMAND ${CMAKE_COMMAND} -E env KELVARO_DPI=144 ${CMAKE_CURRENT_SOURCE_DIR}/tools/with-display
+                   ${CMAKE_CURRENT_SOURCE_DIR}/tools/wine-run $<TARGET_FILE:kelvaro_e2e_tests>
+                   --gtest_filter=HighDensity.*)
+endif()
 
 if(CMAKE_CROSSCOMPILING AND CMAKE_HOST_UNIX)
   add_test(NAME exe_contents COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/tools/check-exe $<TARGET_FILE:kelvaro>

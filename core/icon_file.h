@@ -8,7 +8,8 @@
 
 namespace art {
 
-// One image per picture: 32-bit colour with a 1-bit transparency mask.
-std::string IconFile(const Picture* const* pictures, int count);
+// One image per size, each the icon's drawing for that size scaled to it
+// (IconDrawing): 32-bit colour with a 1-bit transparency mask.
+std::string IconFile(const int* sizes, int count);
 
 }  // namespace art

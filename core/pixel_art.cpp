@@ -280,7 +280,14 @@ bool PixelAt(const Picture& picture, int x, int y, std::uint32_t& rgb) {
     return false;
 }
 
+bool PixelAtSize(const Picture& picture, int size, int x, int y, std::uint32_t& rgb) {
+    if (size <= 0 || x < 0 || y < 0 || x >= size || y >= size) return false;
+    return PixelAt(picture, x * picture.width / size, y * picture.height / size, rgb);
+}
+
 const Picture& ToolImage(int index) { return kToolImages[index]; }
+
+const Picture& IconDrawing(int size) { return size < kIconLarge.width ? kIconSmall : kIconLarge; }
 
 const Picture& IconLarge() {
     return kIconLarge;

@@ -24,6 +24,9 @@ struct Picture {
 
 // Looks up the pixel at (x, y); false when it is transparent.
 bool PixelAt(const Picture& picture, int x, int y, std::uint32_t& rgb);
+// The pixel at (x, y) of the picture drawn `size` pixels square: each pixel
+// is the nearest one of the drawing, so lines stay solid, never grey.
+bool PixelAtSize(const Picture& picture, int size, int x, int y, std::uint32_t& rgb);
 
 // Tool bar images, indexed as the tool buttons use them:
 // 0 open, 1 save, 2 run, 3 settings, 4 about, 5 pin released, 6 pin pressed
@@ -35,5 +38,8 @@ const Picture& ToolImage(int index);
 // The program icon (32 x 32 and 16 x 16); the about box shows the large one.
 const Picture& IconLarge();
 const Picture& IconSmall();
+// The drawing to scale for an icon `size` pixels square: the small one below
+// 32 pixels, where the large one's lines would merge, else the large one.
+const Picture& IconDrawing(int size);
 
 }  // namespace art

@@ -1,8 +1,11 @@
 #include "dialogs/about_box.h"
 
+#include <utility>
+
 #include "core/pixel_art.h"
 #include "resources/layouts.h"
 #include "resources/texts.h"
+#include "ui/dpi.h"
 #include "ui/picture_bitmaps.h"
 #include "ui/system_api.h"
 
@@ -19,14 +22,19 @@ constexpr COLORREF kLinkRed = RGB(255, 0, 0);
 }  // namespace
 
 TAboutBox::TAboutBox()
-    : font_(text::kFontFace, layout::main_form::kFontHeight, SHIFTJIS_CHARSET),
-      linkFont_(text::kFontFace, layout::main_form::kFontHeight, SHIFTJIS_CHARSET, true),
+    : font_(MakeFont(ui::dpi::System(), false)),
+      linkFont_(MakeFont(ui::dpi::System(), true)),
       linkColor_(kLinkBlue),
       shellExecute_(&ui::api::ShellExecuteA) {}
 
 TAboutBox::~TAboutBox() {
     Destroy();  // the picture control shows the icon, the labels use the fonts
     if (picture_) DestroyIcon(picture_);
+}
+
+ui::Font TAboutBox::MakeFont(int dpi, bool underline) {
+    return ui::Font(text::kFontFace, core::ScaleToDpi(layout::main_form::kFontHeight, dpi), SHIFTJIS_CHARSET,
+                    underline);
 }
 
 void TAboutBox::Create(HWND owner) {
@@ -38,30 +46,59 @@ void TAboutBox::Create(HWND owner) {
 }
 
 void TAboutBox::CreateControls() {
-    SetClientSize(lay::kClientWidth, lay::kClientHeight);
-    Panel1.Create(Handle(), lay::kPanel, kAboutPanel1);
-    CreateLabel(text::kProductName, lay::kProductName, kProductName, 0, font_.Handle());
-    CreateLabel(text::kCopyright, lay::kCopyright, kCopyright, 0, font_.Handle());
-    HWND ok = CreateControl("BUTTON", text::kOkButton, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, lay::kOkButton,
-                            kOKButton);
+    // Declaration order; Layout() places them.
+    Panel1.Create(Handle(), {}, kAboutPanel1);
+    CreateLabel(text::kProductName, kProductName, 0, font_.Handle());
+    CreateLabel(text::kCopyright, kCopyright, 0, font_.Handle());
+    HWND ok = CreateControl("BUTTON", text::kOkButton, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, {}, kOKButton);
     SetDefaultButton(ok);
-    CreateLabel(text::kVersion, lay::kVersion, kVersion, 0, font_.Handle());
-    SiteLink.Attach(CreateLabel(text::kSiteLink, lay::kSiteLink, kSiteLink, SS_NOTIFY, linkFont_.Handle()));
+    CreateLabel(text::kVersion, kVersion, 0, font_.Handle());
+    SiteLink.Attach(CreateLabel(text::kSiteLink, kSiteLink, SS_NOTIFY, linkFont_.Handle()));
     SiteLink.OnMouseEnter = [this] { SiteLinkMouseEnter(); };
     SiteLink.OnMouseLeave = [this] { SiteLinkMouseLeave(); };
     SiteLink.OnClick = [this] { SiteLinkClick(); };
-    // The picture is the icon's drawing; an icon draws it through its mask.
-    picture_ = ui::CreateIcon(art::IconLarge());
-    HWND image = CreateControl("STATIC", nullptr, WS_VISIBLE | SS_ICON, 0, lay::kImage, kImage1, Panel1.Handle());
-    SendMessageA(image, STM_SETICON, reinterpret_cast<WPARAM>(picture_), 0);
+    CreateControl("STATIC", nullptr, WS_VISIBLE | SS_ICON, 0, {}, kImage1, Panel1.Handle());
+    Layout();
 }
 
-HWND TAboutBox::CreateLabel(const char* text, core::Point at, int id, DWORD extraStyle, HFONT font) {
-    SIZE size = ui::TextSize(font, text);
-    HWND label = CreateControl("STATIC", text, WS_VISIBLE | SS_LEFT | SS_NOPREFIX | extraStyle, 0,
-                               {at.x, at.y, size.cx, size.cy}, id, Panel1.Handle());
+HWND TAboutBox::CreateLabel(const char* text, int id, DWORD extraStyle, HFONT font) {
+    HWND label = CreateControl("STATIC", text, WS_VISIBLE | SS_LEFT | SS_NOPREFIX | extraStyle, 0, {}, id,
+                               Panel1.Handle());
     SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     return label;
+}
+
+void TAboutBox::Layout() {
+    SetClientSize(lay::kClientWidth, lay::kClientHeight);
+    Place(Panel1.Handle(), lay::kPanel);
+    Place(GetDlgItem(Handle(), kOKButton), lay::kOkButton);
+    const std::pair<int, core::Point> labels[] = {
+        {kProductName, lay::kProductName}, {kCopyright, lay::kCopyright},
+        {kVersion, lay::kVersion},         {kSiteLink, lay::kSiteLink}};
+    for (const auto& [id, at] : labels) PlaceLabel(GetDlgItem(Panel1.Handle(), id), at);
+    // The picture is the icon's drawing, at the density; an icon draws it through its mask.
+    HWND image = GetDlgItem(Panel1.Handle(), kImage1);
+    Place(image, lay::kImage);
+    HICON picture = ui::CreateIcon(art::IconLarge(), Scale(lay::kImage.width));
+    SendMessageA(image, STM_SETICON, reinterpret_cast<WPARAM>(picture), 0);
+    if (HICON old = std::exchange(picture_, picture)) DestroyIcon(old);
+}
+
+// A label sizes itself to its text, in the font it draws with.
+void TAboutBox::PlaceLabel(HWND label, core::Point at) {
+    const HFONT font = reinterpret_cast<HFONT>(SendMessageA(label, WM_GETFONT, 0, 0));
+    const SIZE size = ui::TextSize(font, ui::Control(label).Text());
+    SetWindowPos(label, nullptr, Scale(at.x), Scale(at.y), size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TAboutBox::DpiChanged() {
+    ui::Font font = MakeFont(Dpi(), false);
+    ui::Font linkFont = MakeFont(Dpi(), true);
+    ReplaceFont(font_.Handle(), font.Handle());
+    ReplaceFont(linkFont_.Handle(), linkFont.Handle());
+    font_ = std::move(font);
+    linkFont_ = std::move(linkFont);
+    Layout();
 }
 
 void TAboutBox::FormKeyPress(char& key) {

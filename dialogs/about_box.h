@@ -36,6 +36,7 @@ class TAboutBox : public ui::Form {
     void FormKeyPress(char& key) override;
     void ControlCommand(int id, int code) override;
     HBRUSH ControlColor(HWND control, HDC dc) override;
+    void DpiChanged() override;
 
  private:
     friend struct test::Access;
@@ -44,7 +45,12 @@ class TAboutBox : public ui::Form {
     void SiteLinkMouseEnter();
     void SiteLinkMouseLeave();
     void SiteLinkClick();
-    HWND CreateLabel(const char* text, core::Point at, int id, DWORD extraStyle, HFONT font);
+    static ui::Font MakeFont(int dpi, bool underline);
+    // Placed by Layout().
+    HWND CreateLabel(const char* text, int id, DWORD extraStyle, HFONT font);
+    // Every control where the layout puts it at the box's density.
+    void Layout();
+    void PlaceLabel(HWND label, core::Point at);
 
     ui::Font font_;
     ui::Font linkFont_;

@@ -9,6 +9,7 @@
 #include "resources/layouts.h"
 #include "resources/texts.h"
 #include "ui/application.h"
+#include "ui/dpi.h"
 #include "ui/system_api.h"
 
 namespace dialogs {
@@ -26,7 +27,8 @@ constexpr DWORD kBrowseBufferSize = 65535;
 
 }  // namespace
 
-TSettings::TSettings() : font_(text::kFontFace, layout::main_form::kFontHeight, SHIFTJIS_CHARSET) {}
+TSettings::TSettings()
+    : font_(text::kFontFace, core::ScaleToDpi(layout::main_form::kFontHeight, ui::dpi::System()), SHIFTJIS_CHARSET) {}
 
 TSettings::~TSettings() { Destroy(); }
 
@@ -39,35 +41,49 @@ void TSettings::Create(HWND owner) {
 }
 
 void TSettings::CreateControls() {
+    // Creation order is tab order; Layout() places them.
+    btnSet = ui::Button(CreateControl("BUTTON", text::kSetButton, kPushButton, 0, {}, kBtnSet));
+    btnCancel = ui::Button(CreateControl("BUTTON", text::kCancelButton, kPushButton, 0, {}, kBtnCancel));
+    Panel1.Create(Handle(), {}, kSettingsPanel1);
+    edtDirOpen = ui::Control(
+        CreateInPanel("EDIT", "", WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, kEdtDirOpen));
+    btnDirSel1 = ui::Button(CreateInPanel("BUTTON", text::kBrowseButton, kPushButton, 0, kBtnDirSel1));
+    chkPrompt = ui::CheckBox(CreateInPanel("BUTTON", text::kPromptCheck, kCheckBox, 0, kChkPrompt));
+    chkClose = ui::CheckBox(CreateInPanel("BUTTON", text::kCloseCheck, kCheckBox, 0, kChkClose));
+    chkOtherExt = ui::CheckBox(CreateInPanel("BUTTON", text::kOtherExtCheck, kCheckBox, 0, kChkOtherExt));
+    chkTop = ui::CheckBox(CreateInPanel("BUTTON", text::kTopCheck, kCheckBox, 0, kChkTop));
+    folderLabel_ =
+        ui::Control(CreateInPanel("STATIC", text::kLoadFolderLabel, WS_VISIBLE | SS_LEFT, 0, kEdtDirOpenLabel));
+    Layout();
+}
+
+void TSettings::Layout() {
     SetClientSize(lay::kClientWidth, lay::kClientHeight);
-    // Creation order is tab order.
-    btnSet = ui::Button(CreateControl("BUTTON", text::kSetButton, kPushButton, 0, lay::kSetButton, kBtnSet));
-    btnCancel =
-        ui::Button(CreateControl("BUTTON", text::kCancelButton, kPushButton, 0, lay::kCancelButton, kBtnCancel));
-    Panel1.Create(Handle(), lay::kPanel, kSettingsPanel1);
-    edtDirOpen = ui::Control(CreateInPanel("EDIT", "", WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE,
-                                           lay::kFolderEdit, kEdtDirOpen));
-    btnDirSel1 = ui::Button(CreateInPanel("BUTTON", text::kBrowseButton, kPushButton, 0, lay::kBrowseButton, kBtnDirSel1));
-    chkPrompt = ui::CheckBox(CreateInPanel("BUTTON", text::kPromptCheck, kCheckBox, 0, lay::kPromptCheck, kChkPrompt));
-    chkClose = ui::CheckBox(CreateInPanel("BUTTON", text::kCloseCheck, kCheckBox, 0, lay::kCloseCheck, kChkClose));
-    chkOtherExt =
-        ui::CheckBox(CreateInPanel("BUTTON", text::kOtherExtCheck, kCheckBox, 0, lay::kOtherExtCheck, kChkOtherExt));
-    chkTop = ui::CheckBox(CreateInPanel("BUTTON", text::kTopCheck, kCheckBox, 0, lay::kTopCheck, kChkTop));
-    CreateFolderLabel();
-}
-
-// The edit's label: sized to its text, left of the edit and centred on it.
-void TSettings::CreateFolderLabel() {
+    Place(btnSet.Handle(), lay::kSetButton);
+    Place(btnCancel.Handle(), lay::kCancelButton);
+    Place(Panel1.Handle(), lay::kPanel);
+    Place(edtDirOpen.Handle(), lay::kFolderEdit);
+    Place(btnDirSel1.Handle(), lay::kBrowseButton);
+    Place(chkPrompt.Handle(), lay::kPromptCheck);
+    Place(chkClose.Handle(), lay::kCloseCheck);
+    Place(chkOtherExt.Handle(), lay::kOtherExtCheck);
+    Place(chkTop.Handle(), lay::kTopCheck);
+    // The edit's label: sized to its text, left of the edit and centred on it.
     const SIZE label = ui::TextSize(font_.Handle(), text::kLoadFolderLabel);
-    const core::Bounds& edit = lay::kFolderEdit;
-    const core::Bounds bounds{edit.left - lay::kLabelSpacing - label.cx, edit.top + (edit.height - label.cy) / 2,
-                              label.cx, label.cy};
-    CreateInPanel("STATIC", text::kLoadFolderLabel, WS_VISIBLE | SS_LEFT, 0, bounds, kEdtDirOpenLabel);
+    const core::Bounds edit = Scale(lay::kFolderEdit);
+    SetWindowPos(folderLabel_.Handle(), nullptr, edit.left - Scale(lay::kLabelSpacing) - label.cx,
+                 edit.top + (edit.height - label.cy) / 2, label.cx, label.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-HWND TSettings::CreateInPanel(const char* className, const char* text, DWORD style, DWORD exStyle,
-                              const core::Bounds& bounds, int id) {
-    return CreateControl(className, text, style, exStyle, bounds, id, Panel1.Handle());
+void TSettings::DpiChanged() {
+    ui::Font font(text::kFontFace, Scale(layout::main_form::kFontHeight), SHIFTJIS_CHARSET);
+    ReplaceFont(font_.Handle(), font.Handle());
+    font_ = std::move(font);
+    Layout();
+}
+
+HWND TSettings::CreateInPanel(const char* className, const char* text, DWORD style, DWORD exStyle, int id) {
+    return CreateControl(className, text, style, exStyle, {}, id, Panel1.Handle());
 }
 
 std::array<ui::CheckBox*, 4> TSettings::SwitchBoxes() { return {&chkPrompt, &chkClose, &chkOtherExt, &chkTop}; }

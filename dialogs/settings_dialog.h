@@ -36,6 +36,7 @@ class TSettings : public ui::Form {
     void FormShow() override;
     void FormKeyPress(char& key) override;
     void ControlCommand(int id, int code) override;
+    void DpiChanged() override;
 
  private:
     void LoadControls();
@@ -45,9 +46,10 @@ class TSettings : public ui::Form {
     void btnSetClick();
     void btnCancelClick();
     void btnDirSel1Click();
-    HWND CreateInPanel(const char* className, const char* text, DWORD style, DWORD exStyle,
-                       const core::Bounds& bounds, int id);
-    void CreateFolderLabel();
+    // Placed by Layout().
+    HWND CreateInPanel(const char* className, const char* text, DWORD style, DWORD exStyle, int id);
+    // Every control where the layout puts it at the dialog's density.
+    void Layout();
     // The check boxes, in the order of the switches they show.
     std::array<ui::CheckBox*, 4> SwitchBoxes();
 
@@ -61,6 +63,7 @@ class TSettings : public ui::Form {
     ui::CheckBox chkClose;
     ui::CheckBox chkOtherExt;
     ui::CheckBox chkTop;
+    ui::Control folderLabel_;
 };
 
 }  // namespace dialogs

@@ -1,9 +1,12 @@
 #include "launcher/main_form.h"
 
+#include <utility>
+
 #include "core/pixel_art.h"
 #include "resources/layouts.h"
 #include "resources/texts.h"
 #include "ui/application.h"
+#include "ui/dpi.h"
 #include "ui/picture_bitmaps.h"
 #include "ui/system_api.h"
 
@@ -32,21 +35,24 @@ constexpr char kEnter = 13;
 }  // namespace
 
 TMainForm::TMainForm()
-    : font_(text::kFontFace, lay::kFontHeight, SHIFTJIS_CHARSET),
+    : font_(text::kFontFace, core::ScaleToDpi(lay::kFontHeight, ui::dpi::System()), SHIFTJIS_CHARSET),
       OpenDialog1(ui::FileDialog::Kind::Open, text::kFilterOpen),
       SaveDialog1(ui::FileDialog::Kind::Save, text::kFilterSave),
       shellExecute_(&ui::api::ShellExecuteA),
       commandLine_(GetCommandLineA()) {}
 
 TMainForm::~TMainForm() {
-    Destroy();  // the tool bar draws with the image list, the list with the font
+    Destroy();  // the tool bar draws with the image list, the list with the font, the frame with the icons
     if (images_) ImageList_Destroy(images_);
+    for (HICON icon : windowIcons_)
+        if (icon) DestroyIcon(icon);
 }
 
 void TMainForm::Create() {
-    // Made once; they belong to the window class for the rest of the process.
-    static const HICON iconLarge = ui::CreateIcon(art::IconLarge());
-    static const HICON iconSmall = ui::CreateIcon(art::IconSmall());
+    // Made once, at 96 dpi; they belong to the window class for the rest of
+    // the process. Other densities give the window icons of their own sizes.
+    static const HICON iconLarge = ui::CreateIcon(art::IconLarge(), art::IconLarge().width);
+    static const HICON iconSmall = ui::CreateIcon(art::IconSmall(), art::IconSmall().width);
     Style style{text::kAppTitle, lay::kDesignBounds, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, font_.Handle(), true};
     style.className = kClassName;
     style.icon = iconLarge;
@@ -69,14 +75,20 @@ void TMainForm::CreateControls() {
     ClientResized(client.right, client.bottom);
 }
 
-void TMainForm::CreateToolBar() {
+HIMAGELIST TMainForm::CreateToolImages() const {
     const art::Picture* pictures[art::kToolImageCount];
     for (int i = 0; i < art::kToolImageCount; ++i) pictures[i] = &art::ToolImage(i);
-    images_ = ui::CreateImageList(pictures, art::kToolImageCount);
-    toolBar_.Create(Handle(), kToolBar1, images_, {lay::kButtonWidth, lay::kButtonHeight});
+    return ui::CreateImageList(pictures, art::kToolImageCount, Scale(art::kToolImageSize));
+}
+
+SIZE TMainForm::ButtonSize() const { return {Scale(lay::kButtonWidth), Scale(lay::kButtonHeight)}; }
+
+void TMainForm::CreateToolBar() {
+    images_ = CreateToolImages();
+    toolBar_.Create(Handle(), kToolBar1, images_, ButtonSize());
     for (const ToolButton& button : kToolButtons) {
         if (button.command == 0) {
-            toolBar_.AddSeparator(lay::kSeparatorWidth);
+            toolBar_.AddSeparator(Scale(lay::kSeparatorWidth));
             continue;
         }
         toolBar_.AddButton(button.command, button.image);
@@ -89,17 +101,44 @@ void TMainForm::CreateList() {
     list_.Attach(CreateControl("LISTBOX", nullptr, ui::ListBox::kStyle, WS_EX_CLIENTEDGE, {}, kHScrollListbox1));
     // The font reaches the list once it is attached, so that it measures in it.
     SendMessageA(list_.Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), FALSE);
-    list_.SetItemHeight(lay::kListItemHeight);
+    list_.SetItemHeight(Scale(lay::kListItemHeight));
     list_.OnKeyPress = [this](char& key) { HScrollListbox1KeyPress(key); };
 }
 
 void TMainForm::ClientResized(int width, int height) {
-    SetWindowPos(toolBar_.Handle(), nullptr, 0, 0, width, lay::kToolBarHeight, SWP_NOZORDER | SWP_NOACTIVATE);
-    int listHeight = height > lay::kToolBarHeight ? height - lay::kToolBarHeight : 0;
-    SetWindowPos(list_.Handle(), nullptr, 0, lay::kToolBarHeight, width, listHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+    const int barHeight = Scale(lay::kToolBarHeight);
+    SetWindowPos(toolBar_.Handle(), nullptr, 0, 0, width, barHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+    int listHeight = height > barHeight ? height - barHeight : 0;
+    SetWindowPos(list_.Handle(), nullptr, 0, barHeight, width, listHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TMainForm::DpiChanged() {
+    ui::Font font(text::kFontFace, Scale(lay::kFontHeight), SHIFTJIS_CHARSET);
+    ReplaceFont(font_.Handle(), font.Handle());  // the list measures its entries again in it
+    font_ = std::move(font);
+    HIMAGELIST images = CreateToolImages();
+    toolBar_.SetMetrics(images, ButtonSize(), Scale(lay::kSeparatorWidth));
+    ImageList_Destroy(std::exchange(images_, images));
+    list_.SetItemHeight(Scale(lay::kListItemHeight));  // after the font, which resets it
+    ApplyIcons();
+    RECT client;
+    GetClientRect(Handle(), &client);
+    ClientResized(client.right, client.bottom);
+}
+
+// The frame's icons at the sizes the density asks for (the class's are 96 dpi's).
+void TMainForm::ApplyIcons() {
+    const int sizes[] = {ui::dpi::Metric(SM_CXICON, Dpi()), ui::dpi::Metric(SM_CXSMICON, Dpi())};
+    const WPARAM kinds[] = {ICON_BIG, ICON_SMALL};
+    for (int i = 0; i < 2; ++i) {
+        HICON icon = ui::CreateIcon(art::IconDrawing(sizes[i]), sizes[i]);
+        SendMessageA(Handle(), WM_SETICON, kinds[i], reinterpret_cast<LPARAM>(icon));
+        if (HICON old = std::exchange(windowIcons_[i], icon)) DestroyIcon(old);
+    }
 }
 
 void TMainForm::FormCreate() {
+    if (Dpi() != core::kDesignDpi) ApplyIcons();
     // What DragAcceptFiles does, without loading shell32 at start-up for it.
     SetWindowLongA(Handle(), GWL_EXSTYLE, GetWindowLongA(Handle(), GWL_EXSTYLE) | WS_EX_ACCEPTFILES);
     LoadFormPosition();

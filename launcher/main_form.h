@@ -63,6 +63,7 @@ class TMainForm : public ui::Form {
     void ControlCommand(int id, int code) override;
     LRESULT ControlNotify(NMHDR& header, bool& handled) override;
     void ClientResized(int width, int height) override;
+    void DpiChanged() override;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
@@ -70,6 +71,9 @@ class TMainForm : public ui::Form {
 
     void CreateToolBar();
     void CreateList();
+    HIMAGELIST CreateToolImages() const;
+    SIZE ButtonSize() const;
+    void ApplyIcons();
 
     // Settings file operations.
     void LoadSettings();
@@ -99,6 +103,7 @@ class TMainForm : public ui::Form {
     // Released only after Destroy() has taken the windows that draw with them.
     ui::Font font_;
     HIMAGELIST images_ = nullptr;
+    HICON windowIcons_[2] = {};  // big and small, where the density wants other sizes than the class's
     ui::ToolBar toolBar_;
     controls::THScrollListbox list_;
     ui::FileDialog OpenDialog1;

@@ -1,6 +1,9 @@
-// Writes the program icon (32 x 32 and 16 x 16) as a .ico file for the exe's
-// resources. Built and run on the build machine during the Windows build.
+// Writes the program icon as a .ico file for the exe's resources, at the sizes
+// Windows asks for at 96, 120, 144 and 192 dpi (small icons 16, 20, 24, 32;
+// large ones 32, 40, 48, 64). Built and run on the build machine during the
+// Windows build.
 #include <cstdio>
+#include <iterator>
 
 #include "core/icon_file.h"
 
@@ -9,8 +12,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: write_icon OUT.ico\n");
         return 2;
     }
-    const art::Picture* pictures[] = {&art::IconLarge(), &art::IconSmall()};
-    const std::string bytes = art::IconFile(pictures, 2);
+    const int sizes[] = {16, 20, 24, 32, 40, 48, 64};
+    const std::string bytes = art::IconFile(sizes, static_cast<int>(std::size(sizes)));
     std::FILE* out = std::fopen(argv[1], "wb");
     if (!out || std::fwrite(bytes.data(), 1, bytes.size(), out) != bytes.size()) return 1;
     return std::fclose(out) == 0 ? 0 : 1;

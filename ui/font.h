@@ -1,7 +1,10 @@
-// An owned GDI font.
+// An owned GDI font. It can be moved, so that a window can make its font
+// again at another density and let the old one go once nothing draws with it.
 #pragma once
 
 #include <windows.h>
+
+#include <utility>
 
 #include "ui/error.h"
 
@@ -14,9 +17,14 @@ class Font {
                               CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face)) {
         if (!handle_) throw Error("CreateFont failed");
     }
-    ~Font() { DeleteObject(handle_); }
-    Font(const Font&) = delete;
-    Font& operator=(const Font&) = delete;
+    ~Font() {
+        if (handle_) DeleteObject(handle_);
+    }
+    Font(Font&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+    Font& operator=(Font&& other) noexcept {
+        std::swap(handle_, other.handle_);
+        return *this;
+    }
 
     HFONT Handle() const { return handle_; }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ui/application.h"
+#include "ui/dpi.h"
 
 namespace ui {
 namespace {
@@ -33,7 +34,11 @@ void Form::CreateForm(const Style& style) {
     font_ = style.font;
     keyPreview_ = style.keyPreview;
     centerOnFirstShow_ = style.centerOnFirstShow;
-    CreateOwnWindow(style.className, style.caption, style.style, style.exStyle, style.bounds, style.owner);
+    // Made where new windows start: the system's density, until it is shown
+    // on another monitor.
+    CreateOwnWindow(style.className, style.caption, style.style, style.exStyle,
+                    core::ScaleToDpi(style.bounds, dpi::System()), style.owner);
+    dpi_ = dpi::Of(Handle());
     Application::Instance().AddForm(this);
     if (font_) SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     if (!style.controlsAtFirstShow) EnsureControls();
@@ -124,6 +129,41 @@ void Form::Close() {
     else Hide();
 }
 
+void Form::MovedToDpi(int dpi, const RECT& suggested) {
+    dpi_ = dpi;
+    SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (controlsCreated_) DpiChanged();
+}
+
+void Form::Place(HWND control, const Bounds& bounds) const {
+    const Bounds b = Scale(bounds);
+    SetWindowPos(control, nullptr, b.left, b.top, b.width, b.height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+namespace {
+
+struct FontSwap {
+    HFONT from;
+    HFONT to;
+};
+
+BOOL CALLBACK SwapFont(HWND window, LPARAM lParam) {
+    const auto* swap = reinterpret_cast<const FontSwap*>(lParam);
+    if (reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0)) == swap->from)
+        SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(swap->to), TRUE);
+    return TRUE;
+}
+
+}  // namespace
+
+void Form::ReplaceFont(HFONT from, HFONT to) {
+    FontSwap swap{from, to};
+    if (font_ == from) font_ = to;
+    SwapFont(Handle(), reinterpret_cast<LPARAM>(&swap));
+    EnumChildWindows(Handle(), &SwapFont, reinterpret_cast<LPARAM>(&swap));
+}
+
 Bounds Form::GetBounds() const {
     RECT r;
     GetWindowRect(Handle(), &r);
@@ -146,8 +186,8 @@ Bounds Form::RestoredBounds() const {
 }
 
 void Form::SetBounds(Bounds b) {
-    b.width = std::max(b.width, minWidth_);
-    b.height = std::max(b.height, minHeight_);
+    b.width = std::max(b.width, Scale(minWidth_));
+    b.height = std::max(b.height, Scale(minHeight_));
     SetWindowPos(Handle(), nullptr, b.left, b.top, b.width, b.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -158,10 +198,14 @@ void Form::SetMinSize(int width, int height) {
 }
 
 void Form::SetClientSize(int width, int height) {
-    RECT frame{0, 0, width, height};
-    AdjustWindowRectEx(&frame, GetWindowLongA(Handle(), GWL_STYLE), FALSE, GetWindowLongA(Handle(), GWL_EXSTYLE));
-    Bounds b = GetBounds();
-    SetBounds({b.left, b.top, frame.right - frame.left, frame.bottom - frame.top});
+    // The frame as it is drawn now, at the window's density: after a change of
+    // density the window has already taken the new frame with its new size.
+    RECT window, client;
+    GetWindowRect(Handle(), &window);
+    GetClientRect(Handle(), &client);
+    const int frameWidth = (window.right - window.left) - client.right;
+    const int frameHeight = (window.bottom - window.top) - client.bottom;
+    SetBounds({window.left, window.top, Scale(width) + frameWidth, Scale(height) + frameHeight});
 }
 
 // Like a dialog, the form gives the focus back to the control that had it when
@@ -177,8 +221,8 @@ void Form::RestoreFocus() {
 }
 
 void Form::ApplyMinSize(MINMAXINFO& info) const {
-    info.ptMinTrackSize.x = std::max<LONG>(info.ptMinTrackSize.x, minWidth_);
-    info.ptMinTrackSize.y = std::max<LONG>(info.ptMinTrackSize.y, minHeight_);
+    info.ptMinTrackSize.x = std::max<LONG>(info.ptMinTrackSize.x, Scale(minWidth_));
+    info.ptMinTrackSize.y = std::max<LONG>(info.ptMinTrackSize.y, Scale(minHeight_));
 }
 
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -207,6 +251,9 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         HBRUSH brush = ControlColor(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam));
         return brush ? reinterpret_cast<LRESULT>(brush) : CallDefault(message, wParam, lParam);
     }
+    case dpi::kChangedMessage:
+        MovedToDpi(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
     case WM_NOTIFY: {
         bool handled = false;
         LRESULT result = ControlNotify(*reinterpret_cast<NMHDR*>(lParam), handled);

@@ -1,5 +1,12 @@
 // A top-level window of the program: bounds with size limits, key preview,
 // the close request and modal showing. Subclasses add controls and handlers.
+//
+// Densities: the layouts are given at 96 dpi. A form knows the density it is
+// drawn at (Dpi()) and scales the figures it is given for its own size and
+// limits; its subclasses scale their controls' figures with Scale(). When the
+// window moves to a monitor of another density, the form takes the size that
+// Windows suggests and calls DpiChanged(), where fonts, images and controls
+// are made again at the new density.
 #pragma once
 
 #include <windows.h>
@@ -18,7 +25,7 @@ class Form : public Window {
     // How the form's window is made; given to CreateForm.
     struct Style {
         const char* caption;
-        Bounds bounds;
+        Bounds bounds;  // at 96 dpi
         DWORD style;
         DWORD exStyle;
         HFONT font;  // given to every control the form creates
@@ -52,11 +59,18 @@ class Form : public Window {
     // minimised or maximised, in screen coordinates.
     Bounds RestoredBounds() const;
     bool Minimized() const { return IsIconic(Handle()) != FALSE; }
-    // Sets the outer bounds; the size limits apply first.
+    // Sets the outer bounds, in screen pixels; the size limits apply first.
     void SetBounds(Bounds bounds);
+    // The least outer size, at 96 dpi: scaled to the form's density.
     void SetMinSize(int width, int height);
-    // Sets the outer size so that the client area gets this size.
+    // Sets the outer size so that the client area gets this size at 96 dpi,
+    // scaled to the form's density.
     void SetClientSize(int width, int height);
+
+    int Dpi() const { return dpi_; }
+    // A layout figure at the form's density.
+    int Scale(int value) const { return core::ScaleToDpi(value, dpi_); }
+    Bounds Scale(const Bounds& bounds) const { return core::ScaleToDpi(bounds, dpi_); }
 
     bool KeyPreview() const { return keyPreview_; }
     // Tab and Shift+Tab move through the tab order; Enter presses the focused
@@ -85,8 +99,15 @@ class Form : public Window {
     // A control's WM_NOTIFY; `handled` stays false to get the default handling.
     virtual LRESULT ControlNotify(NMHDR& /*header*/, bool& /*handled*/) { return 0; }
     virtual void ClientResized(int /*width*/, int /*height*/) {}
+    // The window is now at Dpi(), with the size Windows suggested.
+    virtual void DpiChanged() {}
     // Colours of a static or check box control; null for the standard ones.
     virtual HBRUSH ControlColor(HWND /*control*/, HDC /*dc*/) { return nullptr; }
+
+    // Places a control, given in pixels at 96 dpi, at the form's density.
+    void Place(HWND control, const Bounds& bounds) const;
+    // Gives the form and each window in it that draws with `from` the font `to`.
+    void ReplaceFont(HFONT from, HFONT to);
 
     // Ends a modal run with this result.
     void EndModal(int result) { modalResult_ = result; }
@@ -100,6 +121,7 @@ class Form : public Window {
     void RestoreFocus();
     void CenterOnActiveMonitor();
     void EnsureControls();
+    void MovedToDpi(int dpi, const RECT& suggested);
 
     HFONT font_ = nullptr;
     HWND lastFocus_ = nullptr;
@@ -110,8 +132,9 @@ class Form : public Window {
     bool shown_ = false;
     bool modal_ = false;
     int modalResult_ = 0;
-    int minWidth_ = 0;
+    int minWidth_ = 0;   // at 96 dpi
     int minHeight_ = 0;
+    int dpi_ = core::kDesignDpi;
 };
 
 }  // namespace ui

@@ -11,19 +11,17 @@ namespace {
 // The pictures side by side in one row, as an image list takes a strip.
 class Strip {
  public:
-    Strip(const art::Picture* const* pictures, int count)
-        : pictures_(pictures), count_(count), width_(pictures[0]->width), height_(pictures[0]->height) {}
-    int Width() const { return width_ * count_; }
-    int Height() const { return height_; }
+    Strip(const art::Picture* const* pictures, int count, int size) : pictures_(pictures), count_(count), size_(size) {}
+    int Width() const { return size_ * count_; }
+    int Height() const { return size_; }
     bool PixelAt(int x, int y, std::uint32_t& rgb) const {
-        return art::PixelAt(*pictures_[x / width_], x % width_, y, rgb);
+        return art::PixelAtSize(*pictures_[x / size_], size_, x % size_, y, rgb);
     }
 
  private:
     const art::Picture* const* pictures_;
     int count_;
-    int width_;
-    int height_;
+    int size_;
 };
 
 template <class Source>
@@ -64,11 +62,11 @@ HBITMAP MaskBitmap(const Source& source) {
 
 }  // namespace
 
-HIMAGELIST CreateImageList(const art::Picture* const* pictures, int count) {
-    HIMAGELIST list = ImageList_Create(pictures[0]->width, pictures[0]->height, ILC_COLOR24 | ILC_MASK, count, 0);
+HIMAGELIST CreateImageList(const art::Picture* const* pictures, int count, int size) {
+    HIMAGELIST list = ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, count, 0);
     if (!list) throw Error("ImageList_Create failed");
     // One strip for all: a few GDI objects instead of two per picture.
-    Strip strip(pictures, count);
+    Strip strip(pictures, count, size);
     // Black under the mask, so that drawing through the mask leaves the ground untouched.
     HBITMAP color = ColorBitmap(strip, RGB(0, 0, 0));
     HBITMAP mask = MaskBitmap(strip);
@@ -82,11 +80,11 @@ HIMAGELIST CreateImageList(const art::Picture* const* pictures, int count) {
     return list;
 }
 
-HICON CreateIcon(const art::Picture& picture) {
+HICON CreateIcon(const art::Picture& picture, int size) {
     const art::Picture* pictureAddress = &picture;
     ICONINFO info{};
     info.fIcon = TRUE;
-    Strip single(&pictureAddress, 1);
+    Strip single(&pictureAddress, 1, size);
     info.hbmColor = ColorBitmap(single, RGB(0, 0, 0));
     info.hbmMask = MaskBitmap(single);
     HICON icon = CreateIconIndirect(&info);

@@ -8,9 +8,9 @@
 
 namespace ui {
 
-// An image list of equally sized, masked pictures.
-HIMAGELIST CreateImageList(const art::Picture* const* pictures, int count);
-// An icon from a colour picture and its transparency.
-HICON CreateIcon(const art::Picture& picture);
+// An image list of masked pictures, each drawn `size` pixels square.
+HIMAGELIST CreateImageList(const art::Picture* const* pictures, int count, int size);
+// An icon, `size` pixels square, from a colour picture and its transparency.
+HICON CreateIcon(const art::Picture& picture, int size);
 
 }  // namespace ui

@@ -21,6 +21,24 @@ void ToolBar::Create(HWND parent, int id, HIMAGELIST images, SIZE buttonSize) {
     SendMessageA(handle_, TB_SETBUTTONSIZE, 0, MAKELPARAM(buttonSize.cx, buttonSize.cy));
 }
 
+void ToolBar::SetMetrics(HIMAGELIST images, SIZE buttonSize, int separatorWidth) {
+    int imageWidth = 0, imageHeight = 0;
+    ImageList_GetIconSize(images, &imageWidth, &imageHeight);
+    SendMessageA(handle_, TB_SETBITMAPSIZE, 0, MAKELPARAM(imageWidth, imageHeight));
+    SendMessageA(handle_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
+    // A separator's width is fixed when it is added: each is put in again.
+    const int count = static_cast<int>(SendMessageA(handle_, TB_BUTTONCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        TBBUTTON button{};
+        SendMessageA(handle_, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button));
+        if (!(button.fsStyle & BTNS_SEP)) continue;
+        button.iBitmap = separatorWidth;
+        SendMessageA(handle_, TB_DELETEBUTTON, i, 0);
+        SendMessageA(handle_, TB_INSERTBUTTONA, i, reinterpret_cast<LPARAM>(&button));
+    }
+    SendMessageA(handle_, TB_SETBUTTONSIZE, 0, MAKELPARAM(buttonSize.cx, buttonSize.cy));
+}
+
 HWND ToolBar::Tooltips() const { return reinterpret_cast<HWND>(SendMessageA(handle_, TB_GETTOOLTIPS, 0, 0)); }
 
 void ToolBar::AddButton(int command, int image) {

@@ -14,6 +14,9 @@ class ToolBar {
  public:
     // A bar that the parent places itself, with an etched line along its top.
     void Create(HWND parent, int id, HIMAGELIST images, SIZE buttonSize);
+    // New images, button size and separator width, for another density; the
+    // buttons keep their images, states and hints.
+    void SetMetrics(HIMAGELIST images, SIZE buttonSize, int separatorWidth);
     HWND Handle() const { return handle_; }
     HWND Tooltips() const;
 

@@ -181,4 +181,32 @@ TEST(PixelArt, PixelAtReportsTransparencyAndBounds) {
     EXPECT_EQ(rgb, 0x123456u);
 }
 
+// At other densities the drawings are scaled, never smoothed: every pixel is
+// one of the picture's own inks or transparent, and at twice the size each
+// pixel of the drawing is a 2 x 2 block.
+TEST(PixelArt, ScaledPicturesKeepTheirInksAndDoubleExactly) {
+    for (const auto& [name, p, size] : AllPictures()) {
+        SCOPED_TRACE(name);
+        for (int scaled : {size * 5 / 4, size * 3 / 2, size * 2}) {
+            for (int y = 0; y < scaled; ++y) {
+                for (int x = 0; x < scaled; ++x) {
+                    std::uint32_t rgb = 0;
+                    if (!art::PixelAtSize(*p, scaled, x, y, rgb)) continue;
+                    bool ownInk = false;
+                    for (int i = 0; i < p->inkCount; ++i) ownInk = ownInk || p->inks[i].rgb == rgb;
+                    ASSERT_TRUE(ownInk) << scaled << ": (" << x << ", " << y << ")";
+                }
+            }
+        }
+        for (int y = 0; y < 2 * size; ++y) {
+            for (int x = 0; x < 2 * size; ++x) {
+                std::uint32_t scaled = 1, original = 1;
+                const bool drawn = art::PixelAtSize(*p, 2 * size, x, y, scaled);
+                ASSERT_EQ(drawn, art::PixelAt(*p, x / 2, y / 2, original)) << "(" << x << ", " << y << ")";
+                EXPECT_EQ(scaled, original);
+            }
+        }
+    }
+}
+
 }  // namespace

@@ -83,6 +83,42 @@ LRESULT CALLBACK CountCharacters(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
     return CallWindowProcA(okProcedure, hwnd, message, wParam, lParam);
 }
 
+TEST_F(AboutBoxTest, LayoutFollowsTheDensity) {
+    struct AtDpi {
+        int dpi;
+        std::vector<LONG> client;  // 185 x 148
+        std::vector<LONG> panel;   // 8, 8, 169 x 89
+        std::vector<LONG> ok;      // 56, 114, 75 x 25
+        LONG picture;              // 32 square
+    };
+    const AtDpi densities[] = {
+        {120, {231, 185}, {10, 10, 211, 111}, {70, 143, 94, 31}, 40},
+        {144, {278, 222}, {12, 12, 254, 134}, {84, 171, 113, 38}, 48},
+        {192, {370, 296}, {16, 16, 338, 178}, {112, 228, 150, 50}, 64},
+    };
+    about.Show();
+    int dpi = 96;
+    for (const AtDpi& at : densities) {
+        SCOPED_TRACE(at.dpi);
+        test::MoveToDpi(about.Handle(), dpi, at.dpi);
+        dpi = at.dpi;
+        EXPECT_EQ(test::ClientSize(about.Handle()), at.client);
+        EXPECT_EQ(test::Placement(Panel1()), at.panel);
+        EXPECT_EQ(test::Placement(OKButton()), at.ok);
+        ICONINFO icon{};
+        GetIconInfo(reinterpret_cast<HICON>(SendMessageA(Image1(), STM_GETICON, 0, 0)), &icon);
+        BITMAP mask{};
+        GetObjectA(icon.hbmMask, sizeof mask, &mask);
+        EXPECT_EQ(mask.bmWidth, at.picture);
+        DeleteObject(icon.hbmMask);
+        DeleteObject(icon.hbmColor);
+        LOGFONTA link{};
+        GetObjectA(reinterpret_cast<HFONT>(SendMessageA(SiteLink(), WM_GETFONT, 0, 0)), sizeof link, &link);
+        EXPECT_EQ(link.lfHeight, -MulDiv(12, at.dpi, 96));
+        EXPECT_TRUE(link.lfUnderline) << "the link keeps its own font";
+    }
+}
+
 TEST_F(AboutBoxTest, EnterPressesOkAndEscClosesWithoutReachingTheFocusedControl) {
     EXPECT_EQ(ShowWith([](void* self) { PostMessageA(Self(self).OKButton(), WM_KEYDOWN, VK_RETURN, 1); }), IDOK);
     EXPECT_FALSE(about.Visible());

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
 #include <memory>
 
 #include "dialogs/settings_dialog.h"
@@ -12,6 +13,8 @@
 #include "tests/win/main_form_fixture.h"
 #include "tests/win/test_support.h"
 #include "ui/application.h"
+#include "ui/controls.h"
+#include "ui/font.h"
 
 using launcher::TMainForm;
 
@@ -176,9 +179,60 @@ TEST_F(MainFormTest, ToolBarAndListLayout) {
     EXPECT_TRUE(GetWindowLongA(List().Handle(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
 }
 
+// The layout's figures at other densities, as MulDiv(figure, dpi, 96) gives them.
+struct MainAtDpi {
+    int dpi;
+    int barHeight;   // 29
+    LONG buttons[4]; // the run button: left 54, top 2 (comctl32's own), 23 x 22
+    int imageSize;   // 16
+    int itemHeight;  // 12
+    int fontHeight;  // -12
+    int minSize[2];  // 180 x 100
+};
+
+TEST_F(MainFormTest, LayoutFollowsTheDensityAndComesBack) {
+    const MainAtDpi densities[] = {
+        {120, 36, {68, 2, 29, 28}, 20, 15, -15, {225, 125}},
+        {144, 44, {82, 2, 35, 33}, 24, 18, -18, {270, 150}},
+        {192, 58, {108, 2, 46, 44}, 32, 24, -24, {360, 200}},
+        {96, 29, {54, 2, 23, 22}, 16, 12, -12, {180, 100}},
+    };
+    test::WriteText(folder / "a rather long script name.nsh", "");
+    WriteSettingsForFolder(folder.Path());
+    Create().Show();
+    RefreshList(folder.Path());
+    int dpi = 96;
+    for (const MainAtDpi& at : densities) {
+        SCOPED_TRACE(at.dpi);
+        test::MoveToDpi(form->Handle(), dpi, at.dpi);
+        dpi = at.dpi;
+        RECT bar, button = ButtonRect(launcher::kToolBtnExec);
+        GetWindowRect(Bar().Handle(), &bar);
+        EXPECT_EQ(bar.bottom - bar.top, at.barHeight);
+        EXPECT_EQ((std::vector<LONG>{button.left, button.top, button.right - button.left, button.bottom - button.top}),
+                  (std::vector<LONG>(std::begin(at.buttons), std::end(at.buttons))));
+        int imageWidth = 0, imageHeight = 0;
+        ImageList_GetIconSize(reinterpret_cast<HIMAGELIST>(SendMessageA(Bar().Handle(), TB_GETIMAGELIST, 0, 0)),
+                              &imageWidth, &imageHeight);
+        EXPECT_EQ(imageWidth, at.imageSize);
+        EXPECT_EQ(test::Placement(List().Handle())[1], at.barHeight) << "the list starts under the bar";
+        EXPECT_EQ(SendMessageA(List().Handle(), LB_GETITEMHEIGHT, 0, 0), at.itemHeight);
+        LOGFONTA font{};
+        GetObjectA(reinterpret_cast<HFONT>(SendMessageA(List().Handle(), WM_GETFONT, 0, 0)), sizeof font, &font);
+        EXPECT_EQ(font.lfHeight, at.fontHeight);
+        // The extent is the entry measured again in the list's new font.
+        ui::Font measure(text::kFontFace, at.fontHeight, SHIFTJIS_CHARSET);
+        EXPECT_EQ(SendMessageA(List().Handle(), LB_GETHORIZONTALEXTENT, 0, 0),
+                  ui::TextSize(measure.Handle(), "a rather long script name.nsh ").cx);
+        form->SetBounds({0, 0, 10, 10});
+        ui::Bounds b = form->GetBounds();
+        EXPECT_EQ((std::vector<int>{b.width, b.height}), (std::vector<int>(std::begin(at.minSize), std::end(at.minSize))));
+    }
+}
+
 TEST_F(MainFormTest, TopSettingPinsAtStart) {
     WriteSettings("[CHECKBOX]\r\nTop=1\r\n");
-    TMainForm& main = Create();
+    Create();
     EXPECT_EQ(Bar().Image(launcher::kToolBtnTop), launcher::kImagePinned);
     EXPECT_TRUE(Pressed(launcher::kToolBtnTop));
     EXPECT_EQ(TipText(launcher::kToolBtnTop), text::kHintUnpin);

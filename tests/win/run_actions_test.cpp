@@ -76,7 +76,7 @@ TEST_F(RunActionsTest, RunScriptStartsTheInterpreterAsShowPromptSays) {
 }
 
 TEST_F(RunActionsTest, EnterDoubleClickAndRunButtonStartTheSameCommand) {
-    TMainForm& main = CreateWithScripts();
+    CreateWithScripts();
     HWND list = List().Handle();
     const int index = IndexOf("b c.nsh");
     Select(index);
@@ -118,7 +118,7 @@ TEST_F(RunActionsTest, CloseAfterRunEndsTheProgramForAnyNonEmptyList) {
 }
 
 TEST_F(RunActionsTest, RefusedBoundsWriteStillRunsTheSelectedScriptAndReportsOnce) {
-    TMainForm& main = CreateWithScripts("Close=1\r\n");
+    CreateWithScripts("Close=1\r\n");
     Select(0);  // the first entry: the walk reaches it last
     test::RemoveTree(test::SettingsPath());
     ASSERT_TRUE(CreateDirectoryA(test::SettingsPath().c_str(), nullptr));
@@ -187,7 +187,7 @@ void AnswerOpenDialog(HWND dialog, void* context) {
 }
 
 TEST_F(RunActionsTest, OpenDialogRunsTheChosenFileAndRemembersIt) {
-    TMainForm& main = CreateWithScripts("Close=0\r\n");
+    CreateWithScripts("Close=0\r\n");
     OpenDialogVisit first{"", {}, folder / "a.nsh"};
     {
         test::DialogDriver driver(&AnswerOpenDialog, &first);
@@ -215,7 +215,7 @@ TEST_F(RunActionsTest, OpenDialogRunsTheChosenFileAndRemembersIt) {
 TEST_F(RunActionsTest, NameThatCmdWouldRewriteIsRefusedNotRunAndTheCloseFollows) {
     test::WriteText(folder / "%CD%.nsh", "");
     test::WriteText(folder / "%unset%.nsh", "");
-    TMainForm& main = CreateWithScripts("Close=1\r\n");
+    CreateWithScripts("Close=1\r\n");
     test::MessageBoxes boxes;
     Select(IndexOf("%CD%.nsh"));  // cmd.exe would put its current folder there
     PostMessageA(List().Handle(), WM_KEYDOWN, VK_RETURN, 1);

@@ -113,7 +113,7 @@ TEST_F(SaveTest, DialogOffersTheNameAndFilterLastConfirmedNotLastCancelled) {
 }
 
 TEST_F(SaveTest, ListIsRefilledFromTheLoadFolderWhereverTheFileGoes) {
-    TMainForm& main = CreateIn();
+    CreateIn();
     test::TempFolder elsewhere;
     EXPECT_EQ(List().Count(), 0);
     test::WriteText(folder / "added meanwhile.nsh", "");

@@ -187,7 +187,9 @@ TEST_F(SettingsDialogTest, LayoutAndTabOrder) {
     EXPECT_EQ(label[0] + label[2], 77 - 3);
     EXPECT_LE(std::abs(2 * label[1] + label[3] - (2 * 10 + 20)), 1) << label[1] << " " << label[3];
     HFONT font = reinterpret_cast<HFONT>(SendMessageA(Find(dialogs::kEdtDirOpenLabel), WM_GETFONT, 0, 0));
-    if (test::IsRealFont(font, text::kFontFace)) EXPECT_EQ(label, (std::vector<LONG>{7, 14, 67, 12}));
+    if (test::IsRealFont(font, text::kFontFace)) {
+        EXPECT_EQ(label, (std::vector<LONG>{7, 14, 67, 12}));
+    }
 
     std::vector<HWND> order{btnSet().Handle(),     btnCancel().Handle(), edtDirOpen().Handle(),
                             btnDirSel1().Handle(), chkPrompt().Handle(), chkClose().Handle(),
@@ -196,6 +198,34 @@ TEST_F(SettingsDialogTest, LayoutAndTabOrder) {
         EXPECT_EQ(GetNextDlgTabItem(settings.Handle(), order[i], FALSE), order[i + 1]) << i;
     EXPECT_FALSE(GetWindowLongA(btnSet().Handle(), GWL_STYLE) & BS_DEFPUSHBUTTON);
     EXPECT_FALSE(GetWindowLongA(btnCancel().Handle(), GWL_STYLE) & BS_DEFPUSHBUTTON);
+}
+
+TEST_F(SettingsDialogTest, LayoutFollowsTheDensity) {
+    struct AtDpi {
+        int dpi;
+        std::vector<LONG> client;  // 363 x 206
+        std::vector<LONG> btnSet;  // 88, 168, 75 x 25
+        LONG labelRight;           // 3 pixels left of the edit at 77
+    };
+    const AtDpi densities[] = {
+        {120, {454, 258}, {110, 210, 94, 31}, 96 - 4},
+        {144, {545, 309}, {132, 252, 113, 38}, 116 - 5},
+        {192, {726, 412}, {176, 336, 150, 50}, 154 - 6},
+    };
+    settings.Show();
+    int dpi = 96;
+    for (const AtDpi& at : densities) {
+        SCOPED_TRACE(at.dpi);
+        test::MoveToDpi(settings.Handle(), dpi, at.dpi);
+        dpi = at.dpi;
+        EXPECT_EQ(test::ClientSize(settings.Handle()), at.client);
+        EXPECT_EQ(test::Placement(btnSet().Handle()), at.btnSet);
+        std::vector<LONG> label = test::Placement(Find(dialogs::kEdtDirOpenLabel));
+        EXPECT_EQ(label[0] + label[2], at.labelRight);
+        LOGFONTA font{};
+        GetObjectA(reinterpret_cast<HFONT>(SendMessageA(chkTop().Handle(), WM_GETFONT, 0, 0)), sizeof font, &font);
+        EXPECT_EQ(font.lfHeight, -MulDiv(12, at.dpi, 96));
+    }
 }
 
 struct Showing {

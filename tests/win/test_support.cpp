@@ -75,6 +75,13 @@ bool IsRealFont(HFONT font, const char* face) {
     return known && std::string(metrics.data() + reinterpret_cast<std::size_t>(outline->otmpFaceName)) == face;
 }
 
+void MoveToDpi(HWND window, int from, int to) {
+    RECT r;
+    GetWindowRect(window, &r);
+    RECT suggested{r.left, r.top, r.left + MulDiv(r.right - r.left, to, from), r.top + MulDiv(r.bottom - r.top, to, from)};
+    SendMessageA(window, 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(to, to), reinterpret_cast<LPARAM>(&suggested));
+}
+
 HWND Find(HWND root, int id) {
     ControlSearch search{id, nullptr};
     EnumChildWindows(root, &MatchId, reinterpret_cast<LPARAM>(&search));

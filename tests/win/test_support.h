@@ -50,6 +50,10 @@ void ResetTermination();
 // (Wine plays MS P Gothic with IPA P Gothic, whose metrics differ a little).
 bool IsRealFont(HFONT font, const char* face);
 
+// What Windows sends a window that moves onto a monitor of density `to` from
+// one of `from`: WM_DPICHANGED with its outer size scaled, where it is.
+void MoveToDpi(HWND window, int from, int to);
+
 // The control of that identifier anywhere inside `root`, or null.
 HWND Find(HWND root, int id);
 

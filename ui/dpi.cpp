@@ -1,0 +1,53 @@
+#include "ui/dpi.h"
+
+#include "core/geometry.h"
+
+namespace ui::dpi {
+namespace {
+
+// A user32 function of a later Windows, or null; `Function` only names its type.
+template <class Function>
+Function* Optional(const char* name) {
+    return reinterpret_cast<Function*>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), name)));
+}
+
+// The handle value of DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2, which older
+// headers lack.
+const HANDLE kPerMonitorAwareV2 = reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-4));
+
+int ScreenDpi() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSX) : core::kDesignDpi;
+    if (screen) ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : core::kDesignDpi;
+}
+
+}  // namespace
+
+void DeclareAwareness() {
+    using SetContext = BOOL WINAPI(HANDLE);
+    using SetAware = BOOL WINAPI();
+    // Windows 10 1703 on; Wine 8 has the function but refuses version 2.
+    if (auto* setContext = Optional<SetContext>("SetProcessDpiAwarenessContext"))
+        if (setContext(kPerMonitorAwareV2)) return;
+    if (auto* setAware = Optional<SetAware>("SetProcessDPIAware")) setAware();
+}
+
+int System() {
+    static auto* const forSystem = Optional<UINT WINAPI()>("GetDpiForSystem");
+    return forSystem ? static_cast<int>(forSystem()) : ScreenDpi();
+}
+
+int Of(HWND window) {
+    static auto* const forWindow = Optional<UINT WINAPI(HWND)>("GetDpiForWindow");
+    const int dpi = forWindow && window ? static_cast<int>(forWindow(window)) : 0;
+    return dpi > 0 ? dpi : System();
+}
+
+int Metric(int index, int dpi) {
+    static auto* const forDpi = Optional<int WINAPI(int, UINT)>("GetSystemMetricsForDpi");
+    // Without it the process is at most system-aware: the metrics are the system density's.
+    return forDpi ? forDpi(index, static_cast<UINT>(dpi)) : GetSystemMetrics(index);
+}
+
+}  // namespace ui::dpi
