@@ -159,4 +159,10 @@ bool WaitForFile(const std::string& path, DWORD timeoutMs) {
 
 int ListCount(HWND list) { return static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0)); }
 
+std::vector<LONG> ScreenBounds(HWND window) {
+    RECT r;
+    GetWindowRect(window, &r);
+    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
 }  // namespace e2e

@@ -75,5 +75,7 @@ using test_files::WriteText;
 // Entries of a list box in another process (ANSI list messages are not
 // marshalled across processes, the wide ones are).
 int ListCount(HWND list);
+// Left, top, width and height of a window on the screen.
+std::vector<LONG> ScreenBounds(HWND window);
 
 }  // namespace e2e

@@ -29,15 +29,10 @@ TEST(HighDensity, StartsScaledAndStoresScreenPixels) {
     e2e::Process kelvaro(installation);
     HWND window = kelvaro.MainWindow();
     ASSERT_NE(window, nullptr);
-    RECT r;
-    GetWindowRect(window, &r);
-    EXPECT_EQ((std::vector<LONG>{r.left, r.top, r.right - r.left, r.bottom - r.top}),
-              (std::vector<LONG>{0, 0, 270, 150}))
-        << "180 x 100 at the corner";
+    EXPECT_EQ(e2e::ScreenBounds(window), (std::vector<LONG>{0, 0, 270, 150})) << "180 x 100 at the corner";
     HWND bar = FindWindowExA(window, nullptr, "ToolbarWindow32", nullptr);
     HWND list = FindWindowExA(window, nullptr, "LISTBOX", nullptr);
-    GetWindowRect(bar, &r);
-    EXPECT_EQ(r.bottom - r.top, 44) << "29 high";
+    EXPECT_EQ(e2e::ScreenBounds(bar)[3], 44) << "29 high";
     EXPECT_EQ(SendMessageW(bar, TB_GETBUTTONSIZE, 0, 0), MAKELONG(35, 33)) << "23 x 22 buttons";
     EXPECT_EQ(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0), 18) << "12-pixel items";
     EXPECT_EQ(e2e::ListCount(list), 1);

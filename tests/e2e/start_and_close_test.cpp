@@ -17,10 +17,7 @@ TEST(StartAndClose, FirstStartListsScriptsAndEscStoresTheBounds) {
     char caption[32] = {};
     GetWindowTextA(window, caption, sizeof caption);
     EXPECT_STREQ(caption, "kelvaro");
-    RECT r;
-    GetWindowRect(window, &r);
-    EXPECT_EQ((std::vector<LONG>{r.left, r.top, r.right - r.left, r.bottom - r.top}),
-              (std::vector<LONG>{0, 0, 180, 100}));
+    EXPECT_EQ(e2e::ScreenBounds(window), (std::vector<LONG>{0, 0, 180, 100}));
     HWND list = FindWindowExA(window, nullptr, "LISTBOX", nullptr);
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(e2e::ListCount(list), 2);
@@ -41,10 +38,7 @@ TEST(StartAndClose, StoredBoundsAreUsedAndOtherContentSurvives) {
     e2e::Process kelvaro(installation);
     HWND window = kelvaro.MainWindow();
     ASSERT_NE(window, nullptr);
-    RECT r;
-    GetWindowRect(window, &r);
-    EXPECT_EQ((std::vector<LONG>{r.left, r.top, r.right - r.left, r.bottom - r.top}),
-              (std::vector<LONG>{40, 30, 300, 200}));
+    EXPECT_EQ(e2e::ScreenBounds(window), (std::vector<LONG>{40, 30, 300, 200}));
 
     PostMessageA(window, WM_CLOSE, 0, 0);  // the close box
     ASSERT_TRUE(kelvaro.WaitForExit());
