@@ -171,7 +171,8 @@ int Startup(int rounds, int entries, const std::vector<std::string>& specs) {
 
 // Runs the step-timing program (bench/startup_steps.cpp) `runs` times after
 // one start that warms the caches, and prints the median of each of its values.
-int Steps(int runs, const std::string& exe, const std::string& out) {
+// `extra` is handed on to it.
+int Steps(int runs, const std::string& exe, const std::string& out, const std::string& extra) {
     const std::string folder = exe.substr(0, exe.find_last_of('\\'));
     std::vector<std::pair<std::string, std::vector<double>>> values;
     for (int run = 0; run <= runs; ++run) {
@@ -181,6 +182,7 @@ int Steps(int runs, const std::string& exe, const std::string& out) {
         char start[32];
         std::snprintf(start, sizeof start, "%.3f", Now());
         std::string commandLine = "\"" + exe + "\" " + start + " \"" + out + "\"";
+        if (!extra.empty()) commandLine += " " + extra;
         if (!CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
                             &startup, &process))
             return 1;
@@ -269,9 +271,10 @@ int main(int argc, char** argv) {
         std::printf("started_ms=%.1f\n", ms);
         return ms < 0 ? 1 : 0;
     }
-    if (mode == "steps" && argc == 5) return Steps(std::atoi(argv[2]), argv[3], argv[4]);
+    if (mode == "steps" && (argc == 5 || argc == 6))
+        return Steps(std::atoi(argv[2]), argv[3], argv[4], argc == 6 ? argv[5] : "");
     if (mode == "idle" && argc == 3) return Idle(std::atoi(argv[2]));
     std::fprintf(stderr,
-                 "usage: bench startup ROUNDS ENTRIES LABEL=EXE... | steps RUNS EXE OUT | starts EXE ENTRIES | idle SECONDS\n");
+                 "usage: bench startup ROUNDS ENTRIES LABEL=EXE... | steps RUNS EXE OUT [start-only] | starts EXE ENTRIES | idle SECONDS\n");
     return 2;
 }

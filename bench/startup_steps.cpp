@@ -3,9 +3,10 @@
 // performance counter, then what the fill spends per entry. It is copied into
 // the measured folder like kelvaro.exe, so it lists that folder and reads the
 // settings file there. Run by "kelvaro_bench steps":
-//   kelvaro_steps.exe START_MS OUT_FILE
+//   kelvaro_steps.exe START_MS OUT_FILE [start-only]
 // START_MS is the driver's clock just before it created the process; the
 // results go to OUT_FILE as key=value lines, times in milliseconds.
+// "start-only" leaves out the fill's pieces.
 //
 // Inside the main window's creation the steps are told apart by the system
 // calls that begin and end them: this program's own import table is pointed
@@ -335,7 +336,7 @@ void MeasureFillParts(Results& results, launcher::TMainForm& form) {
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     const double entered = Now();
-    if (__argc != 3) return 2;
+    if (__argc != 3 && __argc != 4) return 2;
     Results results;
     results.Add("process_to_winmain_ms", entered - std::atof(__argv[1]));
     RedirectImports();
@@ -375,7 +376,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     results.Add("entries", mainForm->HScrollListbox1().Count());
     results.Add("measured", static_cast<double>(mainForm->HScrollListbox1().MeasureCount()));
 
-    MeasureFillParts(results, *mainForm);
+    if (__argc == 3) MeasureFillParts(results, *mainForm);
     results.Write(__argv[2]);
     ExitProcess(0);  // as kelvaro ends: the windows go with the process
 }
