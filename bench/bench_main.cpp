@@ -1,14 +1,18 @@
-// Measures kelvaro against the bare Win32 limit on the same machine, in the
-// same run: start-up against a bare program, list filling against a bare loop,
-// and the idle message traffic. Prints "key=value" lines for tools/bench.
+// The benchmark driver: starts kelvaro and the bare programs as whole
+// processes, alternately, and times each from process creation to the
+// moment a user would call it started; also counts the idle message traffic.
+// Prints "key=value" lines for tools/bench.
 #include <windows.h>
 #include <commctrl.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
+#include "bench/clock.h"
 #include "launcher/main_form.h"
 #include "resources/texts.h"
 #include "tests/win/access.h"
@@ -16,20 +20,22 @@
 
 namespace {
 
-double Now() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
+using bench::Now;
 
-double Median(std::vector<double> values) {
+// The median and the quartiles (interpolated between ranks).
+struct Spread {
+    double q1, median, q3;
+};
+
+Spread SpreadOf(std::vector<double> values) {
     std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
+    auto at = [&](double rank) {
+        const std::size_t low = static_cast<std::size_t>(rank);
+        const std::size_t high = std::min(low + 1, values.size() - 1);
+        return values[low] + (values[high] - values[low]) * (rank - static_cast<double>(low));
+    };
+    const double last = static_cast<double>(values.size() - 1);
+    return {at(last * 0.25), at(last * 0.5), at(last * 0.75)};
 }
 
 struct Search {
@@ -46,9 +52,36 @@ BOOL CALLBACK FindVisibleTopLevel(HWND hwnd, LPARAM lParam) {
     return FALSE;
 }
 
-// Milliseconds from process creation until its window is visible, its list
-// holds `entries` entries and its queue is idle.
-double StartOnce(const std::string& exe, const std::string& folder, int entries) {
+BOOL CALLBACK FindUnpainted(HWND hwnd, LPARAM lParam) {
+    if (!IsWindowVisible(hwnd) || !GetUpdateRect(hwnd, nullptr, FALSE)) return TRUE;
+    *reinterpret_cast<bool*>(lParam) = true;
+    return FALSE;
+}
+
+// The process shows a top-level window whose list holds `entries` entries,
+// and neither the window nor any of its controls waits to be painted.
+bool Started(DWORD pid, int entries) {
+    Search search{pid, nullptr};
+    EnumWindows(&FindVisibleTopLevel, reinterpret_cast<LPARAM>(&search));
+    if (!search.window) return false;
+    HWND list = FindWindowExA(search.window, nullptr, "LISTBOX", nullptr);
+    // Wide: Wine marshals ANSI list messages between processes wrongly.
+    if (!list || SendMessageW(list, LB_GETCOUNT, 0, 0) != entries) return false;
+    bool unpainted = GetUpdateRect(search.window, nullptr, FALSE) != FALSE;
+    if (!unpainted) EnumChildWindows(search.window, &FindUnpainted, reinterpret_cast<LPARAM>(&unpainted));
+    return !unpainted;
+}
+
+constexpr DWORD kPatienceMs = 60000;
+// Between two starts, so that the ended process's windows are gone first.
+constexpr DWORD kSettleMs = 250;
+
+// Milliseconds from process creation until the process has started (see
+// Started) and its queue is idle; -1 if it never does. The process starts in
+// its own folder, as from Explorer. The driver waits rather than spins: a
+// busy poll on two cores would take the time it measures.
+double StartOnce(const std::string& exe, int entries) {
+    const std::string folder = exe.substr(0, exe.find_last_of('\\'));
     STARTUPINFOA startup{sizeof startup};
     PROCESS_INFORMATION process{};
     std::string commandLine = "\"" + exe + "\"";
@@ -56,98 +89,132 @@ double StartOnce(const std::string& exe, const std::string& folder, int entries)
     if (!CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
                         &process))
         return -1;
-    WaitForInputIdle(process.hProcess, 30000);
     double elapsed = -1;
-    for (int spin = 0; spin < 300000 && elapsed < 0; ++spin) {
-        Search search{process.dwProcessId, nullptr};
-        EnumWindows(&FindVisibleTopLevel, reinterpret_cast<LPARAM>(&search));
-        HWND list = search.window ? FindWindowExA(search.window, nullptr, "LISTBOX", nullptr) : nullptr;
-        if (list && SendMessageW(list, LB_GETCOUNT, 0, 0) == entries) {
-            WaitForInputIdle(process.hProcess, 30000);
+    while (Now() - start < kPatienceMs) {
+        // Returns once the process waits for input with nothing queued.
+        if (WaitForInputIdle(process.hProcess, kPatienceMs) != 0) break;
+        if (WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0) break;
+        if (Started(process.dwProcessId, entries)) {
             elapsed = Now() - start;
-        } else {
-            Sleep(0);
+            break;
         }
+        Sleep(1);
     }
     TerminateProcess(process.hProcess, 0);
-    WaitForSingleObject(process.hProcess, 30000);
+    WaitForSingleObject(process.hProcess, kPatienceMs);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return elapsed;
 }
 
-int Startup(const std::string& folder, int runs, int entries) {
-    std::vector<double> kelvaro, baseline, ratios;
-    StartOnce(folder + "\\kelvaro.exe", folder, entries);  // warm the file cache
-    StartOnce(folder + "\\baseline.exe", folder, entries);
-    for (int i = 0; i < runs; ++i) {
-        // Alternating, so that load on the machine falls on both alike.
-        double k = StartOnce(folder + "\\kelvaro.exe", folder, entries);
-        double b = StartOnce(folder + "\\baseline.exe", folder, entries);
-        kelvaro.push_back(k);
-        baseline.push_back(b);
-        ratios.push_back(k / b);
+struct Program {
+    std::string label;
+    std::string exe;
+    std::vector<double> ms;
+};
+
+// The order of the programs in a round: a Williams design, in which over
+// `count` rounds (twice as many for an odd count) every program takes every
+// place, and follows every other program, equally often. A start is slower
+// right after some programs than after others (the ended process's windows
+// are still being taken down): a fixed order would charge that to one of them.
+std::vector<std::size_t> RoundOrder(std::size_t count, int round) {
+    std::vector<std::size_t> order;
+    for (std::size_t i = 0, low = 0, high = count; i < count; ++i) order.push_back(i % 2 == 0 ? low++ : --high);
+    const std::size_t shift = static_cast<std::size_t>(round) % count;
+    for (std::size_t& program : order) program = (program + shift) % count;
+    if (count % 2 == 1 && (static_cast<std::size_t>(round) / count) % 2 == 1) std::reverse(order.begin(), order.end());
+    return order;
+}
+
+// Each program once per round, in the order above; a round's times give one
+// ratio per pair of programs, and the report takes medians of those ratios.
+int Startup(int rounds, int entries, const std::vector<std::string>& specs) {
+    std::vector<Program> programs;
+    for (const std::string& spec : specs) {
+        const std::size_t equals = spec.find('=');
+        programs.push_back({spec.substr(0, equals), spec.substr(equals + 1), {}});
     }
-    std::printf("startup_kelvaro_ms=%.1f\nstartup_baseline_ms=%.1f\nstartup_ratio=%.3f\nstartup_runs=%d\n",
-                Median(kelvaro), Median(baseline), Median(ratios), runs);
+    const std::size_t count = programs.size();
+    for (Program& program : programs)  // warm the file cache; not counted
+        if (StartOnce(program.exe, entries) < 0) {
+            std::fprintf(stderr, "%s did not start with %d entries\n", program.exe.c_str(), entries);
+            return 1;
+        }
+    for (int round = 0; round < rounds; ++round) {
+        for (std::size_t index : RoundOrder(count, round)) {
+            Program& program = programs[index];
+            const double ms = StartOnce(program.exe, entries);
+            if (ms < 0) {
+                std::fprintf(stderr, "%s did not start with %d entries\n", program.exe.c_str(), entries);
+                return 1;
+            }
+            program.ms.push_back(ms);
+            Sleep(kSettleMs);
+        }
+    }
+    std::printf("rounds=%d\nentries=%d\n", rounds, entries);
+    for (const Program& program : programs) {
+        Spread s = SpreadOf(program.ms);
+        std::printf("%s_ms=%.1f\n%s_q1_ms=%.1f\n%s_q3_ms=%.1f\n", program.label.c_str(), s.median,
+                    program.label.c_str(), s.q1, program.label.c_str(), s.q3);
+    }
+    for (std::size_t i = 0; i < count; ++i)
+        for (std::size_t j = i + 1; j < count; ++j) {
+            std::vector<double> ratios;
+            for (int round = 0; round < rounds; ++round) ratios.push_back(programs[i].ms[round] / programs[j].ms[round]);
+            Spread s = SpreadOf(ratios);
+            const std::string key = "ratio_" + programs[i].label + "_" + programs[j].label;
+            std::printf("%s=%.3f\n%s_q1=%.3f\n%s_q3=%.3f\n", key.c_str(), s.median, key.c_str(), s.q1, key.c_str(), s.q3);
+        }
     return 0;
 }
 
-// The bare loop: find-first, find-next and LB_ADDSTRING into a plain list box.
-double BareFill(HWND list, const std::string& folder) {
-    const double start = Now();
-    SendMessageA(list, LB_RESETCONTENT, 0, 0);
-    WIN32_FIND_DATAA entry;
-    HANDLE search = FindFirstFileA((folder + "\\*.nsh").c_str(), &entry);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.cFileName));
-        } while (FindNextFileA(search, &entry));
-        FindClose(search);
-    }
-    return Now() - start;
-}
-
-int Fill(int argc, char** argv) {
-    launcher::TMainForm form;
-    test::Access::SetCommandLine(form, "kelvaro.exe");
-    form.Create();
-    form.Show();
-    HWND plain = CreateWindowExA(WS_EX_CLIENTEDGE, "LISTBOX", nullptr,
-                                 WS_POPUP | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
-                                 200, 0, 180, 100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-    SendMessageA(plain, WM_SETFONT, SendMessageA(form.Handle(), WM_GETFONT, 0, 0), FALSE);
-    test::Access::HandlePendingMessages();
-    for (int i = 0; i < argc; ++i) {
-        const std::string folder = argv[i];
-        const int runs = 5;
-        std::vector<double> kelvaro, bare, ratios;
-        std::size_t measured = 0;
-        int entries = 0;
-        BareFill(plain, folder);  // warm the directory cache
-        for (int run = 0; run < runs; ++run) {
-            std::size_t before = 0;
-            double start = Now();
-            test::Access::RefreshList(form, folder);
-            double k = Now() - start;
-            measured = 0 - before;
-            entries = test::Access::List(form).Count();
-            double b = BareFill(plain, folder);
-            test::Access::HandlePendingMessages();
-            kelvaro.push_back(k);
-            bare.push_back(b);
-            ratios.push_back(k / b);
+// Runs the step-timing program (bench/startup_steps.cpp) `runs` times after
+// one start that warms the caches, and prints the median of each of its values.
+// `extra` is handed on to it.
+int Steps(int runs, const std::string& exe, const std::string& out, const std::string& extra) {
+    const std::string folder = exe.substr(0, exe.find_last_of('\\'));
+    std::vector<std::pair<std::string, std::vector<double>>> values;
+    for (int run = 0; run <= runs; ++run) {
+        DeleteFileA(out.c_str());
+        STARTUPINFOA startup{sizeof startup};
+        PROCESS_INFORMATION process{};
+        char start[32];
+        std::snprintf(start, sizeof start, "%.3f", Now());
+        std::string commandLine = "\"" + exe + "\" " + start + " \"" + out + "\"";
+        if (!extra.empty()) commandLine += " " + extra;
+        if (!CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
+                            &startup, &process))
+            return 1;
+        WaitForSingleObject(process.hProcess, 10 * kPatienceMs);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+        FILE* file = std::fopen(out.c_str(), "r");
+        if (!file) {
+            std::fprintf(stderr, "%s wrote no results\n", exe.c_str());
+            return 1;
         }
-        std::printf("fill_%d_kelvaro_ms=%.1f\nfill_%d_bare_ms=%.1f\nfill_%d_ratio=%.3f\nfill_%d_measured=%zu\n",
-                    entries, Median(kelvaro), entries, Median(bare), entries, Median(ratios), entries, measured);
+        char line[256];
+        for (std::size_t i = 0; std::fgets(line, sizeof line, file); ++i) {
+            const char* equals = std::strchr(line, '=');
+            if (!equals) continue;
+            if (run == 0) {
+                values.push_back({std::string(line, static_cast<std::size_t>(equals - line)), {}});
+                continue;
+            }
+            if (i < values.size()) values[i].second.push_back(std::atof(equals + 1));
+        }
+        std::fclose(file);
+        Sleep(kSettleMs);
     }
-    DestroyWindow(plain);
+    std::printf("runs=%d\n", runs);
+    for (const auto& [key, list] : values)
+        if (!list.empty()) std::printf("%s=%.2f\n", key.c_str(), SpreadOf(list).median);
     return 0;
 }
 
 // Counts what reaches the message loop while nobody does anything.
-LRESULT CALLBACK CountMessages(int code, WPARAM wParam, LPARAM lParam);
 int messagesSeen = 0;
 int timersSeen = 0;
 HHOOK hook = nullptr;
@@ -170,6 +237,9 @@ DWORD WINAPI QuitLater(LPVOID thread) {
 }
 
 int Idle(int seconds) {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+    ui::Application::Instance().SetTitle(text::kAppTitle);
     idleSeconds = seconds;
     launcher::TMainForm form;
     test::Access::SetCommandLine(form, "kelvaro.exe");
@@ -194,19 +264,18 @@ int Idle(int seconds) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
-    InitCommonControlsEx(&controls);
-    ui::Application::Instance().SetTitle(text::kAppTitle);
     const std::string mode = argc > 1 ? argv[1] : "";
-    if (mode == "startup" && argc == 5) return Startup(argv[2], std::atoi(argv[3]), std::atoi(argv[4]));
-    if (mode == "fill") return Fill(argc - 2, argv + 2);
+    if (mode == "startup" && argc >= 5)
+        return Startup(std::atoi(argv[2]), std::atoi(argv[3]), std::vector<std::string>(argv + 4, argv + argc));
     if (mode == "starts" && argc == 4) {  // exits 0 when the exe shows its window with that many entries
-        const std::string exe = argv[2];
-        const double ms = StartOnce(exe, exe.substr(0, exe.find_last_of('\\')), std::atoi(argv[3]));
+        const double ms = StartOnce(argv[2], std::atoi(argv[3]));
         std::printf("started_ms=%.1f\n", ms);
         return ms < 0 ? 1 : 0;
     }
+    if (mode == "steps" && (argc == 5 || argc == 6))
+        return Steps(std::atoi(argv[2]), argv[3], argv[4], argc == 6 ? argv[5] : "");
     if (mode == "idle" && argc == 3) return Idle(std::atoi(argv[2]));
-    std::fprintf(stderr, "usage: bench startup FOLDER RUNS ENTRIES | fill FOLDER... | idle SECONDS | starts EXE ENTRIES\n");
+    std::fprintf(stderr,
+                 "usage: bench startup ROUNDS ENTRIES LABEL=EXE... | steps RUNS EXE OUT [start-only] | starts EXE ENTRIES | idle SECONDS\n");
     return 2;
 }

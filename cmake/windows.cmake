@@ -120,13 +120,22 @@ if(CMAKE_CROSSCOMPILING AND CMAKE_HOST_UNIX)
   add_test(NAME bench_smoke COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/tools/bench --quick)
 endif()
 
-# The benchmark (make bench): kelvaro against a bare program and a bare loop.
-add_executable(baseline WIN32 bench/baseline.cpp)
-target_link_libraries(baseline PRIVATE comctl32)
-target_link_options(baseline PRIVATE ${KELVARO_STATIC_LINK} -s -Wl,--gc-sections)
+# The benchmark (make bench): kelvaro against the bare programs, each built
+# like kelvaro.exe (the same compiler, options and link).
+foreach(variant IN ITEMS baseline baseline_measure baseline_plain)
+  add_executable(${variant} WIN32 bench/baseline.cpp)
+  target_link_libraries(${variant} PRIVATE kelvaro_options comctl32 gdi32 user32)
+  target_link_options(${variant} PRIVATE ${KELVARO_STATIC_LINK} -s -Wl,--gc-sections -Wl,--no-insert-timestamp)
+endforeach()
+target_compile_definitions(baseline_measure PRIVATE BASELINE_MEASURES_NAMES)
+target_compile_definitions(baseline_plain PRIVATE BASELINE_PLAIN_FILL)
 add_executable(kelvaro_bench bench/bench_main.cpp tests/win/access.cpp)
 target_link_libraries(kelvaro_bench PRIVATE kelvaro_app)
 target_link_options(kelvaro_bench PRIVATE ${KELVARO_STATIC_LINK})
+# kelvaro's start-up step by step, from the product libraries (a GUI program, as kelvaro is).
+add_executable(kelvaro_steps WIN32 bench/startup_steps.cpp tests/win/access.cpp)
+target_link_libraries(kelvaro_steps PRIVATE kelvaro_app)
+target_link_options(kelvaro_steps PRIVATE ${KELVARO_STATIC_LINK} -Wl,--gc-sections)
 
 # The release: make release packs kelvaro-<version>-win32.zip with CPack.
 # The guide is Japanese first: stored in Shift-JIS (code page 932), which
