@@ -1,35 +1,33 @@
 #include "controls/hscroll_listbox.h"
 
 namespace controls {
-namespace {
 
-// A device context on the list's window with the canvas font selected.
+// A device context on the list's window with a font selected, for as long as
+// it lives.
 class MeasuringDc {
  public:
-    MeasuringDc(HWND window, HDC held, HFONT font)
-        : window_(window), dc_(held ? held : GetDC(window)), owned_(!held),
-          oldFont_(static_cast<HFONT>(SelectObject(dc_, font))) {}
+    MeasuringDc(HWND window, HFONT font)
+        : window_(window), dc_(GetDC(window)), oldFont_(static_cast<HFONT>(SelectObject(dc_, font))) {}
     ~MeasuringDc() {
         SelectObject(dc_, oldFont_);
-        if (owned_) ReleaseDC(window_, dc_);
+        ReleaseDC(window_, dc_);
     }
     MeasuringDc(const MeasuringDc&) = delete;
     MeasuringDc& operator=(const MeasuringDc&) = delete;
     HDC Get() const { return dc_; }
+    // Another font, while the one it replaces may still be deleted afterwards.
+    void Select(HFONT font) { SelectObject(dc_, font); }
 
  private:
     HWND window_;
     HDC dc_;
-    bool owned_;
     HFONT oldFont_;
 };
-
-}  // namespace
 
 THScrollListbox::THScrollListbox() : canvasFont_(static_cast<HFONT>(GetStockObject(SYSTEM_FONT))) {}
 
 THScrollListbox::~THScrollListbox() {
-    if (batchDc_) ReleaseDC(Handle(), batchDc_);
+    batchDc_.reset();  // deselects the canvas font first
     if (ownsCanvasFont_) DeleteObject(canvasFont_);
 }
 
@@ -74,6 +72,7 @@ LRESULT THScrollListbox::FontChanged(UINT message, WPARAM wParam, LPARAM lParam)
     HFONT source = wParam ? reinterpret_cast<HFONT>(wParam) : static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
     GetObjectA(source, sizeof attributes, &attributes);
     if (HFONT copy = CreateFontIndirectA(&attributes)) {
+        if (batchDc_) batchDc_->Select(copy);  // before the old copy goes
         if (ownsCanvasFont_) DeleteObject(canvasFont_);
         canvasFont_ = copy;
         ownsCanvasFont_ = true;
@@ -107,19 +106,23 @@ void THScrollListbox::SendExtent() {
 int THScrollListbox::Measure(const char* text) {
     measured_.assign(text ? text : "");
     measured_ += ' ';
-    MeasuringDc dc(Handle(), batchDc_, canvasFont_);
     SIZE size{};
-    GetTextExtentPoint32A(dc.Get(), measured_.data(), static_cast<int>(measured_.size()), &size);
+    if (batchDc_) {
+        GetTextExtentPoint32A(batchDc_->Get(), measured_.data(), static_cast<int>(measured_.size()), &size);
+    } else {
+        MeasuringDc dc(Handle(), canvasFont_);
+        GetTextExtentPoint32A(dc.Get(), measured_.data(), static_cast<int>(measured_.size()), &size);
+    }
     return size.cx;
 }
 
+// Through a batch the list keeps one device context with the canvas font in
+// it: selecting a font is not free (under Wine each selection asks the X
+// server about the font), and a fill measures every entry.
 void THScrollListbox::UpdateStarting() {
-    if (!batchDc_) batchDc_ = GetDC(Handle());
+    if (!batchDc_) batchDc_ = std::make_unique<MeasuringDc>(Handle(), canvasFont_);
 }
 
-void THScrollListbox::UpdateEnded() {
-    if (batchDc_) ReleaseDC(Handle(), batchDc_);
-    batchDc_ = nullptr;
-}
+void THScrollListbox::UpdateEnded() { batchDc_.reset(); }
 
 }  // namespace controls

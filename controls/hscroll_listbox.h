@@ -5,12 +5,15 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 
 #include "ui/list_box.h"
 #include "ui/test_access.h"
 
 namespace controls {
+
+class MeasuringDc;
 
 class THScrollListbox : public ui::ListBox {
  public:
@@ -39,7 +42,7 @@ class THScrollListbox : public ui::ListBox {
     int FMaxWidth = 0;        // the widest entry's measured width; the extent last sent
     HFONT canvasFont_;        // a copy of the control's font, for measuring only
     bool ownsCanvasFont_ = false;
-    HDC batchDc_ = nullptr;   // held while a batch of changes runs
+    std::unique_ptr<MeasuringDc> batchDc_;  // held while a batch of changes runs
     std::string measured_;    // reused, so measuring does not allocate per entry
 };
 

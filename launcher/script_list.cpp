@@ -37,14 +37,16 @@ void TMainForm::RefreshList(const std::string& folder) {
     list_.Clear();
     FileSearch search(path_text::IncludeTrailingBackslash(folder) + "*." + state_.ListExt);
     // Every kind of entry is enumerated; only folders (also "." and "..") are left out.
+    int count = 0;
     int room = 0;
     for (bool more = search.Found(); more; more = search.Next()) {
         if (search.Entry().dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
         // Room for twice as many entries whenever it runs out: a list that
         // grows by a few entries at a time fills in quadratic time.
-        if (list_.Count() == room) room = list_.Reserve(room == 0 ? kFirstRoom : room);
+        if (count == room) room = list_.Reserve(room == 0 ? kFirstRoom : room);
         LRESULT added = list_.Add(search.Entry().cFileName);
         if (added == LB_ERR || added == LB_ERRSPACE) throw ui::Error(text::kCannotInsertLine);
+        count = static_cast<int>(added) + 1;  // the list is unsorted: each entry goes last
     }
 }
 
