@@ -32,11 +32,21 @@ std::string ExeFolder() {
 std::string SettingsFilePath() { return ExeFolder() + "kelvaro.ini"; }
 
 IniFile::~IniFile() {
-    // Flush, so that the file on disk is what the next reader (or editor) sees.
-    WritePrivateProfileStringA(nullptr, nullptr, nullptr, path_.c_str());
+    // Flush, so that the file on disk is what the next reader (or editor)
+    // sees. A file that was neither there nor written has nothing to flush.
+    if (wrote_ || (exists_ && *exists_)) WritePrivateProfileStringA(nullptr, nullptr, nullptr, path_.c_str());
+}
+
+bool IniFile::Exists() const {
+    // Asked once per access object: where the file is missing, as before the
+    // first close, each read would look for it again (and under Wine each
+    // failed lookup reads the whole folder, thousands of scripts long).
+    if (!exists_) exists_ = GetFileAttributesA(path_.c_str()) != INVALID_FILE_ATTRIBUTES;
+    return *exists_;
 }
 
 std::string IniFile::ReadString(const settings_keys::Key& key, const char* fallback) const {
+    if (!Exists()) return fallback;
     char value[kValueBufferSize];
     DWORD length = GetPrivateProfileStringA(key.section, key.name, fallback, value, kValueBufferSize, path_.c_str());
     return std::string(value, length);
@@ -51,6 +61,7 @@ bool IniFile::IsOn(const settings_keys::Switch& item) const {
 }
 
 void IniFile::WriteString(const settings_keys::Key& key, const std::string& value) {
+    wrote_ = true;
     if (!WritePrivateProfileStringA(key.section, key.name, value.c_str(), path_.c_str()))
         throw ui::Error(core::FillIn(text::kCannotWriteFormat, {path_}));
 }

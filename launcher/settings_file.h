@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "launcher/settings_keys.h"
@@ -33,7 +34,11 @@ class IniFile {
     void WriteSwitch(const settings_keys::Switch& item, bool on);
 
  private:
+    bool Exists() const;
+
     std::string path_;
+    mutable std::optional<bool> exists_;  // asked at the first read
+    bool wrote_ = false;
 };
 
 }  // namespace launcher
