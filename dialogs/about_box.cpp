@@ -42,6 +42,7 @@ void TAboutBox::Create(HWND owner) {
                           true, owner};
     style.centerOnFirstShow = true;
     style.controlsAtFirstShow = true;
+    style.windowAtFirstUse = true;
     CreateForm(style);
 }
 

@@ -28,7 +28,8 @@ class TAboutBox : public ui::Form {
  public:
     TAboutBox();
     ~TAboutBox() override;
-    // Creates the box hidden, owned by `owner`.
+    // Makes the box, owned by `owner`; its window is made hidden at its first
+    // showing.
     void Create(HWND owner);
 
  protected:

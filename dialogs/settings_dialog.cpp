@@ -37,6 +37,7 @@ void TSettings::Create(HWND owner) {
                           font_.Handle(), true, owner};
     style.centerOnFirstShow = true;
     style.controlsAtFirstShow = true;
+    style.windowAtFirstUse = true;
     CreateForm(style);
 }
 

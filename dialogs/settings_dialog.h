@@ -28,7 +28,8 @@ class TSettings : public ui::Form {
  public:
     TSettings();
     ~TSettings() override;
-    // Creates the dialog hidden, owned by `owner`.
+    // Makes the dialog, owned by `owner`; its window is made hidden at its
+    // first showing.
     void Create(HWND owner);
 
  protected:

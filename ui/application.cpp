@@ -17,6 +17,13 @@ void Application::AddForm(Form* form) { forms_.push_back(form); }
 
 void Application::RemoveForm(Form* form) { std::erase(forms_, form); }
 
+void Application::EnsureWindowsBefore(const Form* form) {
+    for (Form* earlier : forms_) {
+        if (earlier == form) return;
+        earlier->EnsureWindow();
+    }
+}
+
 int Application::Run() {
     if (Form* main = MainForm()) main->Show();
     while (HandleOneMessage()) {
@@ -68,7 +75,7 @@ bool Application::DialogKey(MSG& msg) {
 
 Form* Application::FormOf(HWND hwnd) const {
     HWND root = GetAncestor(hwnd, GA_ROOT);
-    auto form = std::find_if(forms_.begin(), forms_.end(), [root](Form* f) { return f->Handle() == root; });
+    auto form = std::find_if(forms_.begin(), forms_.end(), [root](Form* f) { return f->Handle() && f->Handle() == root; });
     return form == forms_.end() ? nullptr : *form;
 }
 

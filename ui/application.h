@@ -25,6 +25,8 @@ class Application {
     // Forms register themselves; the first one becomes the main form.
     void AddForm(Form* form);
     void RemoveForm(Form* form);
+    // Gives every form registered before `form` its window, in their order.
+    void EnsureWindowsBefore(const Form* form);
     Form* MainForm() const { return forms_.empty() ? nullptr : forms_.front(); }
 
     // Shows the main form and pumps messages until the program is to end.

@@ -30,6 +30,24 @@ void Form::RegisterFormClass(const Style& style) {
 }
 
 void Form::CreateForm(const Style& style) {
+    Application::Instance().AddForm(this);
+    if (style.windowAtFirstUse) {
+        deferred_ = std::make_unique<Style>(style);
+        return;
+    }
+    CreateWindowNow(style);
+}
+
+void Form::EnsureWindow() {
+    if (!deferred_) return;
+    // Forms made before this one get their windows first: the windows are
+    // created in the order of the forms, whichever is used first.
+    Application::Instance().EnsureWindowsBefore(this);
+    const std::unique_ptr<Style> style = std::move(deferred_);
+    CreateWindowNow(*style);
+}
+
+void Form::CreateWindowNow(const Style& style) {
     RegisterFormClass(style);
     font_ = style.font;
     keyPreview_ = style.keyPreview;
@@ -39,7 +57,6 @@ void Form::CreateForm(const Style& style) {
     CreateOwnWindow(style.className, style.caption, style.style, style.exStyle,
                     core::ScaleToDpi(style.bounds, dpi::System()), style.owner);
     dpi_ = dpi::Of(Handle());
-    Application::Instance().AddForm(this);
     if (font_) SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     if (!style.controlsAtFirstShow) EnsureControls();
     Application::Instance().Guard([this] { FormCreate(); });
@@ -63,6 +80,7 @@ void Form::EnsureControls() {
 }
 
 void Form::Show() {
+    EnsureWindow();
     EnsureControls();
     // FormShow runs on every showing, before the form is placed and visible.
     Application::Instance().Guard([this] { FormShow(); });
@@ -105,6 +123,7 @@ bool Form::HandleDialogKey(const MSG& msg) {
 void Form::Hide() { ShowWindow(Handle(), SW_HIDE); }
 
 int Form::ShowModal() {
+    EnsureWindow();
     Application& app = Application::Instance();
     HWND previous = GetActiveWindow();
     modalResult_ = 0;

@@ -11,6 +11,8 @@
 
 #include <windows.h>
 
+#include <memory>
+
 #include "core/geometry.h"
 #include "ui/window.h"
 
@@ -21,6 +23,9 @@ using core::Bounds;
 class Form : public Window {
  public:
     ~Form() override;
+
+    // Makes the window now if its making was put off (windowAtFirstUse).
+    void EnsureWindow();
 
     // How the form's window is made; given to CreateForm.
     struct Style {
@@ -35,6 +40,9 @@ class Form : public Window {
         // Controls made at the first showing, not at creation: a form that
         // may never be shown costs start-up nothing but its window.
         bool controlsAtFirstShow = false;
+        // Not even the window until the form is first shown (or a form made
+        // after it is): start-up makes only the windows the user sees.
+        bool windowAtFirstUse = false;
         // Forms of one class share its icons.
         const char* className = "KelvaroForm";
         HICON icon = nullptr;
@@ -121,8 +129,10 @@ class Form : public Window {
     void RestoreFocus();
     void CenterOnActiveMonitor();
     void EnsureControls();
+    void CreateWindowNow(const Style& style);
     void MovedToDpi(int dpi, const RECT& suggested);
 
+    std::unique_ptr<Style> deferred_;  // how to make the window, while it is put off
     HFONT font_ = nullptr;
     HWND lastFocus_ = nullptr;
     HWND defaultButton_ = nullptr;

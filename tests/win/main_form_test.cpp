@@ -249,8 +249,9 @@ TEST_F(MainFormTest, ClosingTheSettingsDialogRereadsTheFileWhateverItsAnswer) {
     EXPECT_EQ(Entries().size(), 3u);
 
     WriteSettingsForFolder(folder.Path(), "1");  // as if edited by hand meanwhile
-    // Esc reaches the dialog once its modal run has started.
-    PostMessageA(settings.Handle(), WM_KEYDOWN, VK_ESCAPE, 1);
+    // Esc once the dialog's modal run has started (its window is made then).
+    test::Soon esc([](void* dialog) { PostMessageA(static_cast<ui::Form*>(dialog)->Handle(), WM_KEYDOWN, VK_ESCAPE, 1); },
+                   &settings);
     SendMessageA(main.Handle(), WM_COMMAND, MAKEWPARAM(launcher::kToolBtnSettings, BN_CLICKED),
                  reinterpret_cast<LPARAM>(Bar().Handle()));
     EXPECT_FALSE(settings.Visible());

@@ -170,7 +170,9 @@ TEST_F(PinTest, TopSettingPinsAtStartAndAfterTheSettingsDialog) {
     dialogs::TSettings settings;
     settings.Create(form->Handle());
     form->SetDialogs(&settings, nullptr);
-    PostMessageA(settings.Handle(), WM_KEYDOWN, VK_ESCAPE, 1);
+    // Esc once the dialog's modal run has started (its window is made then).
+    test::Soon esc([](void* dialog) { PostMessageA(static_cast<ui::Form*>(dialog)->Handle(), WM_KEYDOWN, VK_ESCAPE, 1); },
+                   &settings);
     SendMessageA(form->Handle(), WM_COMMAND, MAKEWPARAM(launcher::kToolBtnSettings, BN_CLICKED),
                  reinterpret_cast<LPARAM>(Bar().Handle()));
     ExpectPinned(true);
