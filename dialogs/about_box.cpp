@@ -99,7 +99,7 @@ void TAboutBox::DpiChanged() {
     ReplaceFont(linkFont_.Handle(), linkFont.Handle());
     font_ = std::move(font);
     linkFont_ = std::move(linkFont);
-    Layout();
+    if (ControlsCreated()) Layout();
 }
 
 void TAboutBox::FormKeyPress(char& key) {

@@ -80,7 +80,7 @@ void TSettings::DpiChanged() {
     ui::Font font(text::kFontFace, Scale(layout::main_form::kFontHeight), SHIFTJIS_CHARSET);
     ReplaceFont(font_.Handle(), font.Handle());
     font_ = std::move(font);
-    Layout();
+    if (ControlsCreated()) Layout();
 }
 
 HWND TSettings::CreateInPanel(const char* className, const char* text, DWORD style, DWORD exStyle, int id) {

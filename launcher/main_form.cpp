@@ -113,6 +113,7 @@ void TMainForm::ClientResized(int width, int height) {
 }
 
 void TMainForm::DpiChanged() {
+    if (!ControlsCreated()) return;  // made with the window, at its density
     ui::Font font(text::kFontFace, Scale(lay::kFontHeight), SHIFTJIS_CHARSET);
     ReplaceFont(font_.Handle(), font.Handle());  // the list measures its entries again in it
     font_ = std::move(font);

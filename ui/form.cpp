@@ -152,7 +152,7 @@ void Form::MovedToDpi(int dpi, const RECT& suggested) {
     dpi_ = dpi;
     SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    if (controlsCreated_) DpiChanged();
+    DpiChanged();
 }
 
 void Form::Place(HWND control, const Bounds& bounds) const {

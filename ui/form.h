@@ -107,8 +107,10 @@ class Form : public Window {
     // A control's WM_NOTIFY; `handled` stays false to get the default handling.
     virtual LRESULT ControlNotify(NMHDR& /*header*/, bool& /*handled*/) { return 0; }
     virtual void ClientResized(int /*width*/, int /*height*/) {}
-    // The window is now at Dpi(), with the size Windows suggested.
+    // The window is now at Dpi(), with the size Windows suggested; its
+    // controls may not be made yet (ControlsCreated()).
     virtual void DpiChanged() {}
+    bool ControlsCreated() const { return controlsCreated_; }
     // Colours of a static or check box control; null for the standard ones.
     virtual HBRUSH ControlColor(HWND /*control*/, HDC /*dc*/) { return nullptr; }
 
