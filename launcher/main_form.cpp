@@ -196,6 +196,9 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         WMDropFiles(wParam);
         return 0;
     }
+    // The pointer comes over the tool bar (a child asks its parent first):
+    // the hints' window is made only now, which saves start-up its cost.
+    if (message == WM_SETCURSOR && reinterpret_cast<HWND>(wParam) == toolBar_.Handle()) toolBar_.ShowTipsFromNowOn();
     return Form::HandleMessage(message, wParam, lParam);
 }
 

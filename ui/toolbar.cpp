@@ -8,8 +8,10 @@ namespace ui {
 
 void ToolBar::Create(HWND parent, int id, HIMAGELIST images, SIZE buttonSize) {
     // No CCS_NODIVIDER: the divider is the etched line along the top edge.
-    const DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TBSTYLE_TOOLTIPS | TBSTYLE_WRAPABLE |
-                        CCS_NOPARENTALIGN | CCS_NORESIZE;
+    // No TBSTYLE_TOOLTIPS: the tooltip window is made when the pointer first
+    // comes over the bar (ShowTipsFromNowOn), not at start-up.
+    const DWORD style =
+        WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TBSTYLE_WRAPABLE | CCS_NOPARENTALIGN | CCS_NORESIZE;
     handle_ = CreateWindowExA(0, TOOLBARCLASSNAMEA, nullptr, style, 0, 0, 0, 0, parent,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
     if (!handle_) throw Error("CreateWindowEx failed");
@@ -82,9 +84,31 @@ ToolBar::ButtonHint& ToolBar::FindHint(int command) {
 void ToolBar::SetHint(int command, std::string hint) { FindHint(command).text = std::move(hint); }
 
 void ToolBar::SetTipDelays(int initialMs, int shownMs) {
-    HWND tips = Tooltips();
-    SendMessageA(tips, TTM_SETDELAYTIME, TTDT_INITIAL, MAKELPARAM(initialMs, 0));
-    SendMessageA(tips, TTM_SETDELAYTIME, TTDT_AUTOPOP, MAKELPARAM(shownMs, 0));
+    tipInitialMs_ = initialMs;
+    tipShownMs_ = shownMs;
+}
+
+void ToolBar::ShowTipsFromNowOn() {
+    if (Tooltips()) return;
+    // What TBSTYLE_TOOLTIPS would have made at creation: a tooltip owned by
+    // the bar with one tool per button, whose text is asked for at each
+    // showing. The bar relays its mouse messages to it and keeps the tools'
+    // rectangles up to date, as it does for its own.
+    HWND tips = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                CW_USEDEFAULT, handle_, nullptr, GetModuleHandleA(nullptr), nullptr);
+    if (!tips) throw Error("CreateWindowEx failed");
+    for (const ButtonHint& hint : hints_) {
+        TOOLINFOA tool{};
+        tool.cbSize = TTTOOLINFOA_V2_SIZE;  // what comctl32 5 takes
+        tool.hwnd = handle_;
+        tool.uId = static_cast<UINT_PTR>(hint.command);
+        SendMessageA(handle_, TB_GETRECT, hint.command, reinterpret_cast<LPARAM>(&tool.rect));
+        tool.lpszText = LPSTR_TEXTCALLBACKA;
+        SendMessageA(tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    SendMessageA(tips, TTM_SETDELAYTIME, TTDT_INITIAL, MAKELPARAM(tipInitialMs_, 0));
+    SendMessageA(tips, TTM_SETDELAYTIME, TTDT_AUTOPOP, MAKELPARAM(tipShownMs_, 0));
+    SendMessageA(handle_, TB_SETTOOLTIPS, reinterpret_cast<WPARAM>(tips), 0);
 }
 
 bool ToolBar::HandleNotify(NMHDR& header) {

@@ -18,7 +18,11 @@ class ToolBar {
     // buttons keep their images, states and hints.
     void SetMetrics(HIMAGELIST images, SIZE buttonSize, int separatorWidth);
     HWND Handle() const { return handle_; }
+    // The tooltip window, once made (null before).
     HWND Tooltips() const;
+    // Makes the tooltip window if it is not there yet: to be called when the
+    // pointer comes over the bar, before the bar sees the move.
+    void ShowTipsFromNowOn();
 
     void AddButton(int command, int image);
     void AddSeparator(int width);
@@ -44,6 +48,8 @@ class ToolBar {
     HWND handle_ = nullptr;
     std::vector<ButtonHint> hints_;
     std::wstring wideHint_;  // lives until the tooltip has copied it
+    int tipInitialMs_ = 0;
+    int tipShownMs_ = 0;
 };
 
 }  // namespace ui

@@ -54,8 +54,14 @@ class MainFormTest : public testing::Test {
         return rect;
     }
     bool Pressed(int command) { return SendMessageA(Bar().Handle(), TB_ISBUTTONPRESSED, command, 0) != 0; }
+    // The pointer comes over the tool bar, as Windows tells the bar and its parent.
+    void HoverBar() {
+        SendMessageA(Bar().Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(Bar().Handle()),
+                     MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    }
     // What the button's tooltip is given when it next shows.
     std::string TipText(int command) {
+        HoverBar();
         NMTTDISPINFOA info{};
         info.hdr.hwndFrom = Bar().Tooltips();
         info.hdr.idFrom = static_cast<UINT_PTR>(command);

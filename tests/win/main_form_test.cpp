@@ -162,6 +162,9 @@ TEST_F(MainFormTest, ToolBarAndListLayout) {
             << button.command;
         EXPECT_EQ(TipText(button.command), button.hint);
     }
+    HoverBar();
+    ASSERT_NE(Bar().Tooltips(), nullptr) << "the hints' window is there once the pointer is";
+    EXPECT_EQ(SendMessageA(Bar().Tooltips(), TTM_GETTOOLCOUNT, 0, 0), 6);
     EXPECT_EQ(SendMessageA(Bar().Tooltips(), TTM_GETDELAYTIME, TTDT_INITIAL, 0), 500);
     EXPECT_EQ(SendMessageA(Bar().Tooltips(), TTM_GETDELAYTIME, TTDT_AUTOPOP, 0), 2500);
 
