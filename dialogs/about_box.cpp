@@ -22,19 +22,14 @@ constexpr COLORREF kLinkRed = RGB(255, 0, 0);
 }  // namespace
 
 TAboutBox::TAboutBox()
-    : font_(MakeFont(ui::dpi::System(), false)),
-      linkFont_(MakeFont(ui::dpi::System(), true)),
+    : font_(text::kFontFace, layout::main_form::kFontHeight, SHIFTJIS_CHARSET, false, ui::dpi::System()),
+      linkFont_(text::kFontFace, layout::main_form::kFontHeight, SHIFTJIS_CHARSET, true, ui::dpi::System()),
       linkColor_(kLinkBlue),
       shellExecute_(&ui::api::ShellExecuteA) {}
 
 TAboutBox::~TAboutBox() {
     Destroy();  // the picture control shows the icon, the labels use the fonts
     if (picture_) DestroyIcon(picture_);
-}
-
-ui::Font TAboutBox::MakeFont(int dpi, bool underline) {
-    return ui::Font(text::kFontFace, core::ScaleToDpi(layout::main_form::kFontHeight, dpi), SHIFTJIS_CHARSET,
-                    underline);
 }
 
 void TAboutBox::Create(HWND owner) {
@@ -93,12 +88,8 @@ void TAboutBox::PlaceLabel(HWND label, core::Point at) {
 }
 
 void TAboutBox::DpiChanged() {
-    ui::Font font = MakeFont(Dpi(), false);
-    ui::Font linkFont = MakeFont(Dpi(), true);
-    ReplaceFont(font_.Handle(), font.Handle());
-    ReplaceFont(linkFont_.Handle(), linkFont.Handle());
-    font_ = std::move(font);
-    linkFont_ = std::move(linkFont);
+    RescaleFont(font_);
+    RescaleFont(linkFont_);
     if (ControlsCreated()) Layout();
 }
 

@@ -46,7 +46,6 @@ class TAboutBox : public ui::Form {
     void SiteLinkMouseEnter();
     void SiteLinkMouseLeave();
     void SiteLinkClick();
-    static ui::Font MakeFont(int dpi, bool underline);
     // Placed by Layout().
     HWND CreateLabel(const char* text, int id, DWORD extraStyle, HFONT font);
     // Every control where the layout puts it at the box's density.

@@ -28,7 +28,7 @@ constexpr DWORD kBrowseBufferSize = 65535;
 }  // namespace
 
 TSettings::TSettings()
-    : font_(text::kFontFace, core::ScaleToDpi(layout::main_form::kFontHeight, ui::dpi::System()), SHIFTJIS_CHARSET) {}
+    : font_(text::kFontFace, layout::main_form::kFontHeight, SHIFTJIS_CHARSET, false, ui::dpi::System()) {}
 
 TSettings::~TSettings() { Destroy(); }
 
@@ -77,9 +77,7 @@ void TSettings::Layout() {
 }
 
 void TSettings::DpiChanged() {
-    ui::Font font(text::kFontFace, Scale(layout::main_form::kFontHeight), SHIFTJIS_CHARSET);
-    ReplaceFont(font_.Handle(), font.Handle());
-    font_ = std::move(font);
+    RescaleFont(font_);
     if (ControlsCreated()) Layout();
 }
 

@@ -35,7 +35,7 @@ constexpr char kEnter = 13;
 }  // namespace
 
 TMainForm::TMainForm()
-    : font_(text::kFontFace, core::ScaleToDpi(lay::kFontHeight, ui::dpi::System()), SHIFTJIS_CHARSET),
+    : font_(text::kFontFace, lay::kFontHeight, SHIFTJIS_CHARSET, false, ui::dpi::System()),
       OpenDialog1(ui::FileDialog::Kind::Open, text::kFilterOpen),
       SaveDialog1(ui::FileDialog::Kind::Save, text::kFilterSave),
       shellExecute_(&ui::api::ShellExecuteA),
@@ -114,9 +114,7 @@ void TMainForm::ClientResized(int width, int height) {
 
 void TMainForm::DpiChanged() {
     if (!ControlsCreated()) return;  // made with the window, at its density
-    ui::Font font(text::kFontFace, Scale(lay::kFontHeight), SHIFTJIS_CHARSET);
-    ReplaceFont(font_.Handle(), font.Handle());  // the list measures its entries again in it
-    font_ = std::move(font);
+    RescaleFont(font_);  // the list measures its entries again in it
     HIMAGELIST images = CreateToolImages();
     toolBar_.SetMetrics(images, ButtonSize(), Scale(lay::kSeparatorWidth));
     ImageList_Destroy(std::exchange(images_, images));

@@ -75,7 +75,8 @@ bool Application::DialogKey(MSG& msg) {
 
 Form* Application::FormOf(HWND hwnd) const {
     HWND root = GetAncestor(hwnd, GA_ROOT);
-    auto form = std::find_if(forms_.begin(), forms_.end(), [root](Form* f) { return f->Handle() && f->Handle() == root; });
+    if (!root) return nullptr;  // a thread message: no form, not even one whose window is put off
+    auto form = std::find_if(forms_.begin(), forms_.end(), [root](Form* f) { return f->Handle() == root; });
     return form == forms_.end() ? nullptr : *form;
 }
 

@@ -176,11 +176,13 @@ BOOL CALLBACK SwapFont(HWND window, LPARAM lParam) {
 
 }  // namespace
 
-void Form::ReplaceFont(HFONT from, HFONT to) {
-    FontSwap swap{from, to};
-    if (font_ == from) font_ = to;
+void Form::RescaleFont(Font& font) {
+    Font next = font.AtDpi(dpi_);
+    FontSwap swap{font.Handle(), next.Handle()};
+    if (font_ == swap.from) font_ = swap.to;
     SwapFont(Handle(), reinterpret_cast<LPARAM>(&swap));
     EnumChildWindows(Handle(), &SwapFont, reinterpret_cast<LPARAM>(&swap));
+    font = std::move(next);  // the old one goes: nothing draws with it now
 }
 
 Bounds Form::GetBounds() const {

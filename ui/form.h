@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "core/geometry.h"
+#include "ui/font.h"
 #include "ui/window.h"
 
 namespace ui {
@@ -116,8 +117,9 @@ class Form : public Window {
 
     // Places a control, given in pixels at 96 dpi, at the form's density.
     void Place(HWND control, const Bounds& bounds) const;
-    // Gives the form and each window in it that draws with `from` the font `to`.
-    void ReplaceFont(HFONT from, HFONT to);
+    // Makes `font` again at the form's density and gives it to the form and
+    // each window in it that drew with the old one.
+    void RescaleFont(Font& font);
 
     // Ends a modal run with this result.
     void EndModal(int result) { modalResult_ = result; }

@@ -33,6 +33,7 @@ class ToolBar {
 
     // The hint the button's tooltip shows from its next appearance on.
     void SetHint(int command, std::string hint);
+    // The tooltip's delays, given to it when it is made (before ShowTipsFromNowOn).
     void SetTipDelays(int initialMs, int shownMs);
 
     // Answers the tooltip's request for a hint; false for other notifications.
