@@ -11,7 +11,7 @@
 #include "launcher/main_form.h"
 #include "resources/texts.h"
 #include "ui/application.h"
-#include "ui/dpi.h"
+#include "ui/screen.h"
 
 
 namespace {
@@ -28,7 +28,7 @@ void UseSystemCodePage() {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    ui::dpi::DeclareAwareness();  // before the first window and the first font
+    ui::screen::DeclareAwareness();  // before the first window and the first font
     UseSystemCodePage();
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);

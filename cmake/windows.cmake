@@ -6,7 +6,7 @@ set(KELVARO_STATIC_LINK -static -static-libgcc -static-libstdc++)
 add_library(kelvaro_ui STATIC
   ui/application.cpp
   ui/controls.cpp
-  ui/dpi.cpp
+  ui/screen.cpp
   ui/file_dialog.cpp
   ui/form.cpp
   ui/label.cpp
@@ -79,6 +79,7 @@ add_executable(kelvaro_win_tests
   tests/win/settings_dialog_test.cpp
   tests/win/access.cpp
   tests/win/test_support.cpp
+  tests/win/simulated_screens.cpp
   tests/common/files.cpp)
 target_link_libraries(kelvaro_win_tests PRIVATE kelvaro_app gtest ole32)
 target_link_options(kelvaro_win_tests PRIVATE ${KELVARO_STATIC_LINK})

@@ -5,7 +5,6 @@
 #include "core/pixel_art.h"
 #include "resources/layouts.h"
 #include "resources/texts.h"
-#include "ui/dpi.h"
 #include "ui/picture_bitmaps.h"
 #include "ui/system_api.h"
 
@@ -22,9 +21,7 @@ constexpr COLORREF kLinkRed = RGB(255, 0, 0);
 }  // namespace
 
 TAboutBox::TAboutBox()
-    : font_(text::kFontFace, layout::main_form::kFontHeight, SHIFTJIS_CHARSET, false, ui::dpi::System()),
-      linkFont_(text::kFontFace, layout::main_form::kFontHeight, SHIFTJIS_CHARSET, true, ui::dpi::System()),
-      linkColor_(kLinkBlue),
+    : linkColor_(kLinkBlue),
       shellExecute_(&ui::api::ShellExecuteA) {}
 
 TAboutBox::~TAboutBox() {
@@ -33,8 +30,8 @@ TAboutBox::~TAboutBox() {
 }
 
 void TAboutBox::Create(HWND owner) {
-    ui::Form::Style style{text::kAboutCaption, lay::kDesignBounds, kDialogStyle, WS_EX_DLGMODALFRAME, font_.Handle(),
-                          true, owner};
+    ui::Form::Style style{text::kAboutCaption, lay::kDesignBounds, kDialogStyle, WS_EX_DLGMODALFRAME,
+                          {text::kFontFace, layout::kFontHeight, layout::kFontCharset}, true, owner};
     style.centerOnFirstShow = true;
     style.controlsAtFirstShow = true;
     style.windowAtFirstUse = true;
@@ -44,12 +41,13 @@ void TAboutBox::Create(HWND owner) {
 void TAboutBox::CreateControls() {
     // Declaration order; Layout() places them.
     Panel1.Create(Handle(), {}, kAboutPanel1);
-    CreateLabel(text::kProductName, kProductName, 0, font_.Handle());
-    CreateLabel(text::kCopyright, kCopyright, 0, font_.Handle());
+    CreateLabel(text::kProductName, kProductName, 0, FontHandle());
+    CreateLabel(text::kCopyright, kCopyright, 0, FontHandle());
     HWND ok = CreateControl("BUTTON", text::kOkButton, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, {}, kOKButton);
     SetDefaultButton(ok);
-    CreateLabel(text::kVersion, kVersion, 0, font_.Handle());
-    SiteLink.Attach(CreateLabel(text::kSiteLink, kSiteLink, SS_NOTIFY, linkFont_.Handle()));
+    CreateLabel(text::kVersion, kVersion, 0, FontHandle());
+    const HFONT linkFont = AddFont({text::kFontFace, layout::kFontHeight, layout::kFontCharset, true});
+    SiteLink.Attach(CreateLabel(text::kSiteLink, kSiteLink, SS_NOTIFY, linkFont));
     SiteLink.OnMouseEnter = [this] { SiteLinkMouseEnter(); };
     SiteLink.OnMouseLeave = [this] { SiteLinkMouseLeave(); };
     SiteLink.OnClick = [this] { SiteLinkClick(); };
@@ -88,8 +86,6 @@ void TAboutBox::PlaceLabel(HWND label, core::Point at) {
 }
 
 void TAboutBox::DpiChanged() {
-    RescaleFont(font_);
-    RescaleFont(linkFont_);
     if (ControlsCreated()) Layout();
 }
 

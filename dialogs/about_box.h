@@ -5,7 +5,6 @@
 #include <windows.h>
 
 #include "ui/controls.h"
-#include "ui/font.h"
 #include "ui/form.h"
 #include "ui/label.h"
 #include "ui/panel.h"
@@ -52,8 +51,6 @@ class TAboutBox : public ui::Form {
     void Layout();
     void PlaceLabel(HWND label, core::Point at);
 
-    ui::Font font_;
-    ui::Font linkFont_;
     HICON picture_ = nullptr;
     ui::Panel Panel1;
     ui::Label SiteLink;

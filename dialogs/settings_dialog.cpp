@@ -9,7 +9,6 @@
 #include "resources/layouts.h"
 #include "resources/texts.h"
 #include "ui/application.h"
-#include "ui/dpi.h"
 #include "ui/system_api.h"
 
 namespace dialogs {
@@ -27,14 +26,13 @@ constexpr DWORD kBrowseBufferSize = 65535;
 
 }  // namespace
 
-TSettings::TSettings()
-    : font_(text::kFontFace, layout::main_form::kFontHeight, SHIFTJIS_CHARSET, false, ui::dpi::System()) {}
+TSettings::TSettings() = default;
 
 TSettings::~TSettings() { Destroy(); }
 
 void TSettings::Create(HWND owner) {
     ui::Form::Style style{text::kSettingsCaption, lay::kDesignBounds, kDialogStyle, WS_EX_DLGMODALFRAME,
-                          font_.Handle(), true, owner};
+                          {text::kFontFace, layout::kFontHeight, layout::kFontCharset}, true, owner};
     style.centerOnFirstShow = true;
     style.controlsAtFirstShow = true;
     style.windowAtFirstUse = true;
@@ -70,14 +68,13 @@ void TSettings::Layout() {
     Place(chkOtherExt.Handle(), lay::kOtherExtCheck);
     Place(chkTop.Handle(), lay::kTopCheck);
     // The edit's label: sized to its text, left of the edit and centred on it.
-    const SIZE label = ui::TextSize(font_.Handle(), text::kLoadFolderLabel);
+    const SIZE label = ui::TextSize(FontHandle(), text::kLoadFolderLabel);
     const core::Bounds edit = Scale(lay::kFolderEdit);
     SetWindowPos(folderLabel_.Handle(), nullptr, edit.left - Scale(lay::kLabelSpacing) - label.cx,
                  edit.top + (edit.height - label.cy) / 2, label.cx, label.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TSettings::DpiChanged() {
-    RescaleFont(font_);
     if (ControlsCreated()) Layout();
 }
 

@@ -5,7 +5,6 @@
 #include <array>
 
 #include "ui/controls.h"
-#include "ui/font.h"
 #include "ui/form.h"
 #include "ui/panel.h"
 
@@ -54,7 +53,6 @@ class TSettings : public ui::Form {
     // The check boxes, in the order of the switches they show.
     std::array<ui::CheckBox*, 4> SwitchBoxes();
 
-    ui::Font font_;
     ui::Button btnSet;
     ui::Button btnCancel;
     ui::Panel Panel1;

@@ -6,7 +6,7 @@
 #include "resources/layouts.h"
 #include "resources/texts.h"
 #include "ui/application.h"
-#include "ui/dpi.h"
+#include "ui/screen.h"
 #include "ui/picture_bitmaps.h"
 #include "ui/system_api.h"
 
@@ -35,8 +35,7 @@ constexpr char kEnter = 13;
 }  // namespace
 
 TMainForm::TMainForm()
-    : font_(text::kFontFace, lay::kFontHeight, SHIFTJIS_CHARSET, false, ui::dpi::System()),
-      OpenDialog1(ui::FileDialog::Kind::Open, text::kFilterOpen),
+    : OpenDialog1(ui::FileDialog::Kind::Open, text::kFilterOpen),
       SaveDialog1(ui::FileDialog::Kind::Save, text::kFilterSave),
       shellExecute_(&ui::api::ShellExecuteA),
       commandLine_(GetCommandLineA()) {}
@@ -53,7 +52,8 @@ void TMainForm::Create() {
     // the process. Other densities give the window icons of their own sizes.
     static const HICON iconLarge = ui::CreateIcon(art::IconLarge(), art::IconLarge().width);
     static const HICON iconSmall = ui::CreateIcon(art::IconSmall(), art::IconSmall().width);
-    Style style{text::kAppTitle, lay::kDesignBounds, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, font_.Handle(), true};
+    Style style{text::kAppTitle, lay::kDesignBounds, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0,
+                {text::kFontFace, layout::kFontHeight, layout::kFontCharset}, true};
     style.className = kClassName;
     style.icon = iconLarge;
     style.smallIcon = iconSmall;
@@ -100,7 +100,7 @@ void TMainForm::CreateToolBar() {
 void TMainForm::CreateList() {
     list_.Attach(CreateControl("LISTBOX", nullptr, ui::ListBox::kStyle, WS_EX_CLIENTEDGE, {}, kHScrollListbox1));
     // The font reaches the list once it is attached, so that it measures in it.
-    SendMessageA(list_.Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), FALSE);
+    SendMessageA(list_.Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), FALSE);
     list_.SetItemHeight(Scale(lay::kListItemHeight));
     list_.OnKeyPress = [this](char& key) { HScrollListbox1KeyPress(key); };
 }
@@ -114,11 +114,10 @@ void TMainForm::ClientResized(int width, int height) {
 
 void TMainForm::DpiChanged() {
     if (!ControlsCreated()) return;  // made with the window, at its density
-    RescaleFont(font_);  // the list measures its entries again in it
     HIMAGELIST images = CreateToolImages();
     toolBar_.SetMetrics(images, ButtonSize(), Scale(lay::kSeparatorWidth));
     ImageList_Destroy(std::exchange(images_, images));
-    list_.SetItemHeight(Scale(lay::kListItemHeight));  // after the font, which resets it
+    list_.SetItemHeight(Scale(lay::kListItemHeight));  // the new font reset it
     ApplyIcons();
     RECT client;
     GetClientRect(Handle(), &client);
@@ -127,7 +126,7 @@ void TMainForm::DpiChanged() {
 
 // The frame's icons at the sizes the density asks for (the class's are 96 dpi's).
 void TMainForm::ApplyIcons() {
-    const int sizes[] = {ui::dpi::Metric(SM_CXICON, Dpi()), ui::dpi::Metric(SM_CXSMICON, Dpi())};
+    const int sizes[] = {ui::screen::Metric(SM_CXICON, Dpi()), ui::screen::Metric(SM_CXSMICON, Dpi())};
     const WPARAM kinds[] = {ICON_BIG, ICON_SMALL};
     for (int i = 0; i < 2; ++i) {
         HICON icon = ui::CreateIcon(art::IconDrawing(sizes[i]), sizes[i]);
@@ -192,6 +191,10 @@ LRESULT TMainForm::ControlNotify(NMHDR& header, bool& handled) {
 LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_DROPFILES) {
         WMDropFiles(wParam);
+        return 0;
+    }
+    if (message == WM_ENDSESSION) {
+        if (wParam) WMEndSession();
         return 0;
     }
     // The pointer comes over the tool bar (a child asks its parent first):

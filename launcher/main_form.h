@@ -3,7 +3,7 @@
 // Its handlers, by file:
 //   main_form.cpp           creation and layout, FormCreate, FormClose, the keys,
 //                           ToolBtnSettingsClick, ToolBtnAboutClick, the list's double-click
-//   main_form_settings.cpp  LoadSettings, LoadFormPosition, SaveFormPosition
+//   main_form_settings.cpp  LoadSettings, LoadFormPosition, SaveFormPosition, WMEndSession
 //   script_list.cpp         RefreshList
 //   run_actions.cpp         RunScript, ToolBtnExecClick, ToolBtnOpenClick, WMDropFiles
 //   command_line_start.cpp  FormShow: the scripts named on the command line
@@ -18,7 +18,6 @@
 #include "controls/hscroll_listbox.h"
 #include "launcher/launcher_state.h"
 #include "ui/file_dialog.h"
-#include "ui/font.h"
 #include "ui/form.h"
 #include "ui/shell.h"
 #include "ui/test_access.h"
@@ -99,9 +98,10 @@ class TMainForm : public ui::Form {
     void HScrollListbox1DblClick();
     void HScrollListbox1KeyPress(char& key);
     void WMDropFiles(WPARAM drop);  // the HDROP
+    // Windows ends the session (sign-out, shut-down) and the process with it.
+    void WMEndSession();
 
     // Released only after Destroy() has taken the windows that draw with them.
-    ui::Font font_;
     HIMAGELIST images_ = nullptr;
     HICON windowIcons_[2] = {};  // big and small, where the density wants other sizes than the class's
     ui::ToolBar toolBar_;

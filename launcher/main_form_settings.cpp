@@ -2,7 +2,10 @@
 #include "launcher/main_form.h"
 #include <iterator>
 
+#include "core/placement.h"
 #include "launcher/settings_file.h"
+#include "ui/error.h"
+#include "ui/screen.h"
 
 namespace launcher {
 
@@ -31,15 +34,33 @@ void TMainForm::LoadFormPosition() {
         for (std::size_t i = 0; i < std::size(keys::kBounds); ++i) values[i] = ini.ReadInteger(keys::kBounds[i]);
     }
     SetBounds({values[0], values[1], values[2], values[3]});  // the size limits apply
+    // Bounds on a monitor that is gone (undocked, unplugged) would open the
+    // window out of sight: it comes back to the nearest one.
+    const ui::Bounds stored = GetBounds();
+    const ui::Bounds visible = core::KeepOnScreen(stored, ui::screen::Monitors());
+    if (visible.left != stored.left || visible.top != stored.top || visible.width != stored.width ||
+        visible.height != stored.height)
+        SetBounds(visible);
 }
 
 void TMainForm::SaveFormPosition() {
     // A minimised window's rectangle is its icon's (on Windows at -32000,
-    // -32000), where the next start would open it out of sight.
-    const ui::Bounds bounds = Minimized() ? RestoredBounds() : GetBounds();
+    // -32000), a maximised one's the screen's and a little more: the next
+    // start would open a normal window out of sight or with its edges off.
+    const ui::Bounds bounds = Placed() ? RestoredBounds() : GetBounds();
     const int values[] = {bounds.left, bounds.top, bounds.width, bounds.height};
     IniFile ini(SettingsFilePath());
     for (std::size_t i = 0; i < std::size(keys::kBounds); ++i) ini.WriteInteger(keys::kBounds[i], values[i]);
+}
+
+void TMainForm::WMEndSession() {
+    // The close never runs when Windows ends the session, so the bounds are
+    // stored here. Nobody is left to answer a box: a refused write loses
+    // only the bounds.
+    try {
+        SaveFormPosition();
+    } catch (const ui::Error&) {
+    }
 }
 
 }  // namespace launcher

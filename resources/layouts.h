@@ -8,11 +8,14 @@ namespace layout {
 using core::Bounds;
 using core::Point;
 
+// Every window's font: text::kFontFace, 12 pixels high, Shift-JIS.
+inline constexpr int kFontHeight = -12;
+inline constexpr unsigned char kFontCharset = 128;  // SHIFTJIS_CHARSET
+
 namespace main_form {
 inline constexpr Bounds kDesignBounds{191, 101, 180, 120};  // replaced by the stored bounds
 inline constexpr int kMinWidth = 180;
 inline constexpr int kMinHeight = 100;
-inline constexpr int kFontHeight = -12;
 inline constexpr int kToolBarHeight = 29;
 inline constexpr int kButtonWidth = 23;
 inline constexpr int kButtonHeight = 22;

@@ -1,9 +1,11 @@
 #include "ui/form.h"
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "ui/application.h"
-#include "ui/dpi.h"
+#include "ui/screen.h"
 
 namespace ui {
 namespace {
@@ -49,15 +51,14 @@ void Form::EnsureWindow() {
 
 void Form::CreateWindowNow(const Style& style) {
     RegisterFormClass(style);
-    font_ = style.font;
     keyPreview_ = style.keyPreview;
     centerOnFirstShow_ = style.centerOnFirstShow;
-    // Made where new windows start: the system's density, until it is shown
-    // on another monitor.
+    // Made where new windows start, at the system's density; the window may
+    // still be at another one (a monitor of its own), and its font follows it.
     CreateOwnWindow(style.className, style.caption, style.style, style.exStyle,
-                    core::ScaleToDpi(style.bounds, dpi::System()), style.owner);
-    dpi_ = dpi::Of(Handle());
-    if (font_) SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+                    core::ScaleToDpi(style.bounds, screen::SystemDpi()), style.owner);
+    dpi_ = screen::DpiOf(Handle());
+    if (style.font.face) SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(AddFont(style.font)), FALSE);
     if (!style.controlsAtFirstShow) EnsureControls();
     Application::Instance().Guard([this] { FormCreate(); });
 }
@@ -69,9 +70,11 @@ HWND Form::CreateControl(const char* className, const char* text, DWORD style, D
                                    parent ? parent : Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                    GetModuleHandleA(nullptr), nullptr);
     if (!control) throw Error("CreateWindowEx failed");
-    if (font_) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    if (HFONT font = FontHandle()) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     return control;
 }
+
+HFONT Form::AddFont(const FontSpec& spec) { return fonts_.emplace_back(spec, dpi_).Handle(); }
 
 void Form::EnsureControls() {
     if (controlsCreated_) return;
@@ -84,20 +87,29 @@ void Form::Show() {
     EnsureControls();
     // FormShow runs on every showing, before the form is placed and visible.
     Application::Instance().Guard([this] { FormShow(); });
-    if (!shown_ && centerOnFirstShow_) CenterOnActiveMonitor();
+    const bool placing = !shown_ && centerOnFirstShow_;
+    centering_ = placing;
+    if (placing) PlaceForFirstShow();
     shown_ = true;
     ShowWindow(Handle(), SW_SHOWNORMAL);
+    centering_ = false;
 }
 
-// Centred on the monitor of the active window (the primary one if none).
-void Form::CenterOnActiveMonitor() {
-    MONITORINFO monitor{sizeof monitor};
-    GetMonitorInfoA(MonitorFromWindow(GetActiveWindow(), MONITOR_DEFAULTTOPRIMARY), &monitor);
-    const RECT& area = monitor.rcMonitor;
-    Bounds b = GetBounds();
-    b.left = area.left + (area.right - area.left - b.width) / 2;
-    b.top = area.top + (area.bottom - area.top - b.height) / 2;
-    SetBounds(b);
+// Laid out at the density of the monitor it will show on, then centred there.
+// Centred first, the change of density on arrival would grow it from its
+// top-left corner, off centre.
+void Form::PlaceForFirstShow() {
+    HWND active = GetActiveWindow();
+    AdoptDpi(screen::DpiOf(active));
+    CenterOnMonitorOf(active);
+}
+
+// Centred on the monitor of `window`, or on the primary one for none.
+void Form::CenterOnMonitorOf(HWND window) {
+    const std::vector<core::Monitor> monitors = screen::Monitors();
+    const core::Monitor* monitor =
+        window ? core::MonitorOf(screen::BoundsOf(window), monitors) : core::PrimaryOf(monitors);
+    if (monitor) SetBounds(core::CenteredIn(GetBounds(), monitor->area));
 }
 
 bool Form::HandleDialogKey(const MSG& msg) {
@@ -142,16 +154,31 @@ int Form::ShowModal() {
 }
 
 void Form::Close() {
-    FormClose();
+    Application::Instance().Guard([this] { FormClose(); });
     if (Application::Instance().MainForm() == this) Application::Instance().Terminate();
     else if (modal_) EndModal(kModalCancel);
     else Hide();
 }
 
 void Form::MovedToDpi(int dpi, const RECT& suggested) {
+    if (dpi != dpi_) {
+        dpi_ = dpi;  // first: the size limits of the new density hold for the move
+        // Windows scales the size the window had. When the program itself
+        // moved it there, SetBounds puts back the bounds it was given.
+        SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                     suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        RescaleFonts();
+    }
+    // Also at the density the form had already taken for its first showing:
+    // only now does the frame Windows draws follow it.
+    DpiChanged();
+    if (centering_) CenterOnMonitorOf(GetActiveWindow());
+}
+
+void Form::AdoptDpi(int dpi) {
+    if (dpi == dpi_) return;
     dpi_ = dpi;
-    SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    RescaleFonts();
     DpiChanged();
 }
 
@@ -176,13 +203,14 @@ BOOL CALLBACK SwapFont(HWND window, LPARAM lParam) {
 
 }  // namespace
 
-void Form::RescaleFont(Font& font) {
-    Font next = font.AtDpi(dpi_);
-    FontSwap swap{font.Handle(), next.Handle()};
-    if (font_ == swap.from) font_ = swap.to;
-    SwapFont(Handle(), reinterpret_cast<LPARAM>(&swap));
-    EnumChildWindows(Handle(), &SwapFont, reinterpret_cast<LPARAM>(&swap));
-    font = std::move(next);  // the old one goes: nothing draws with it now
+void Form::RescaleFonts() {
+    for (Font& font : fonts_) {
+        Font next(font.Spec(), dpi_);
+        FontSwap swap{font.Handle(), next.Handle()};
+        SwapFont(Handle(), reinterpret_cast<LPARAM>(&swap));
+        EnumChildWindows(Handle(), &SwapFont, reinterpret_cast<LPARAM>(&swap));
+        font = std::move(next);  // the old one goes: nothing draws with it now
+    }
 }
 
 Bounds Form::GetBounds() const {
@@ -198,15 +226,26 @@ Bounds Form::RestoredBounds() const {
     // In workspace coordinates, which start at the work area of the window's
     // monitor: they differ from the screen's when the task bar is at the top
     // or the left. Tool windows alone are placed in screen coordinates.
-    if (!(GetWindowLongA(Handle(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW)) {
-        MONITORINFO monitor{sizeof monitor};
-        if (GetMonitorInfoA(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &monitor))
-            OffsetRect(&r, monitor.rcWork.left - monitor.rcMonitor.left, monitor.rcWork.top - monitor.rcMonitor.top);
+    Bounds b{r.left, r.top, r.right - r.left, r.bottom - r.top};
+    if (GetWindowLongA(Handle(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW) return b;
+    const std::vector<core::Monitor> monitors = screen::Monitors();
+    if (const core::Monitor* monitor = core::MonitorOf(b, monitors)) {
+        b.left += monitor->work.left - monitor->area.left;
+        b.top += monitor->work.top - monitor->area.top;
     }
-    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+    return b;
 }
 
-void Form::SetBounds(Bounds b) {
+void Form::SetBounds(Bounds bounds) {
+    const int before = dpi_;
+    ApplyBounds(bounds);
+    // The move took the window to another density: Windows' scaled size
+    // gives way to the bounds asked for (stored ones would creep at every
+    // start), under the size limits of that density.
+    if (dpi_ != before) ApplyBounds(bounds);
+}
+
+void Form::ApplyBounds(Bounds b) {
     b.width = std::max(b.width, Scale(minWidth_));
     b.height = std::max(b.height, Scale(minHeight_));
     SetWindowPos(Handle(), nullptr, b.left, b.top, b.width, b.height, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -272,7 +311,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         HBRUSH brush = ControlColor(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam));
         return brush ? reinterpret_cast<LRESULT>(brush) : CallDefault(message, wParam, lParam);
     }
-    case dpi::kChangedMessage:
+    case screen::kDpiChangedMessage:
         MovedToDpi(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
     case WM_NOTIFY: {

@@ -3,14 +3,16 @@
 //
 // Densities: the layouts are given at 96 dpi. A form knows the density it is
 // drawn at (Dpi()) and scales the figures it is given for its own size and
-// limits; its subclasses scale their controls' figures with Scale(). When the
-// window moves to a monitor of another density, the form takes the size that
-// Windows suggests and calls DpiChanged(), where fonts, images and controls
-// are made again at the new density.
+// limits; its subclasses scale their controls' figures with Scale(). The form
+// owns its fonts and makes them at its own density, never the system's. When
+// the window moves to a monitor of another density, the form takes the size
+// that Windows suggests (unless the program itself placed it there), makes
+// its fonts again and calls DpiChanged(), where images and controls follow.
 #pragma once
 
 #include <windows.h>
 
+#include <deque>
 #include <memory>
 
 #include "core/geometry.h"
@@ -34,7 +36,7 @@ class Form : public Window {
         Bounds bounds;  // at 96 dpi
         DWORD style;
         DWORD exStyle;
-        HFONT font;  // given to every control the form creates
+        FontSpec font;  // made at the form's density, given to every control it creates
         bool keyPreview;
         HWND owner = nullptr;
         bool centerOnFirstShow = false;  // later showings keep where it was left
@@ -60,15 +62,18 @@ class Form : public Window {
 
     // The close request: runs FormClose each time; then the main form ends the
     // program, a modal form ends its run, any other form hides. A failure in
-    // FormClose stops the close.
+    // FormClose is shown in the error box and the close goes on: a user must
+    // never be kept in a window (a settings file that cannot be written).
     void Close();
 
     Bounds GetBounds() const;
     // The bounds the window has, or will have once restored when it is
     // minimised or maximised, in screen coordinates.
     Bounds RestoredBounds() const;
-    bool Minimized() const { return IsIconic(Handle()) != FALSE; }
+    // Minimised or maximised: its bounds on the screen are not its own.
+    bool Placed() const { return IsIconic(Handle()) || IsZoomed(Handle()); }
     // Sets the outer bounds, in screen pixels; the size limits apply first.
+    // A change of density that this move brings keeps the bounds as set.
     void SetBounds(Bounds bounds);
     // The least outer size, at 96 dpi: scaled to the form's density.
     void SetMinSize(int width, int height);
@@ -94,6 +99,10 @@ class Form : public Window {
 
     // Creates the window (hidden), then the controls, then runs FormCreate.
     void CreateForm(const Style& style);
+    // The form's font, at the form's density.
+    HFONT FontHandle() const { return fonts_.empty() ? nullptr : fonts_.front().Handle(); }
+    // Another font of the form, made at its density now and at every change.
+    HFONT AddFont(const FontSpec& spec);
     // Creates a standard control of the form with the form's font.
     HWND CreateControl(const char* className, const char* text, DWORD style, DWORD exStyle, const Bounds& bounds,
                        int id, HWND parent = nullptr);
@@ -108,8 +117,8 @@ class Form : public Window {
     // A control's WM_NOTIFY; `handled` stays false to get the default handling.
     virtual LRESULT ControlNotify(NMHDR& /*header*/, bool& /*handled*/) { return 0; }
     virtual void ClientResized(int /*width*/, int /*height*/) {}
-    // The window is now at Dpi(), with the size Windows suggested; its
-    // controls may not be made yet (ControlsCreated()).
+    // The window is now at Dpi() and its fonts too; its controls may not be
+    // made yet (ControlsCreated()).
     virtual void DpiChanged() {}
     bool ControlsCreated() const { return controlsCreated_; }
     // Colours of a static or check box control; null for the standard ones.
@@ -117,9 +126,6 @@ class Form : public Window {
 
     // Places a control, given in pixels at 96 dpi, at the form's density.
     void Place(HWND control, const Bounds& bounds) const;
-    // Makes `font` again at the form's density and gives it to the form and
-    // each window in it that drew with the old one.
-    void RescaleFont(Font& font);
 
     // Ends a modal run with this result.
     void EndModal(int result) { modalResult_ = result; }
@@ -129,21 +135,28 @@ class Form : public Window {
  private:
     static void RegisterFormClass(const Style& style);
     void ApplyMinSize(MINMAXINFO& info) const;
+    void ApplyBounds(Bounds bounds);
     void RememberFocus();
     void RestoreFocus();
-    void CenterOnActiveMonitor();
+    void PlaceForFirstShow();
+    void CenterOnMonitorOf(HWND window);
+    // Every font again at Dpi(), given to each window that drew with the old one.
+    void RescaleFonts();
+    // Fonts, images and layout at `dpi`, where the window is or is about to be.
+    void AdoptDpi(int dpi);
     void EnsureControls();
     void CreateWindowNow(const Style& style);
     void MovedToDpi(int dpi, const RECT& suggested);
 
     std::unique_ptr<Style> deferred_;  // how to make the window, while it is put off
-    HFONT font_ = nullptr;
+    std::deque<Font> fonts_;  // the form's own first; addresses stay as fonts are added
     HWND lastFocus_ = nullptr;
     HWND defaultButton_ = nullptr;
     bool centerOnFirstShow_ = false;
     bool controlsCreated_ = false;
     bool keyPreview_ = false;
     bool shown_ = false;
+    bool centering_ = false;      // placing the first showing
     bool modal_ = false;
     int modalResult_ = 0;
     int minWidth_ = 0;   // at 96 dpi

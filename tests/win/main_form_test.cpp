@@ -7,10 +7,12 @@
 #include <iterator>
 #include <memory>
 
+#include "dialogs/about_box.h"
 #include "dialogs/settings_dialog.h"
 #include "launcher/settings_file.h"
 #include "resources/texts.h"
 #include "tests/win/main_form_fixture.h"
+#include "tests/win/simulated_screens.h"
 #include "tests/win/test_support.h"
 #include "ui/application.h"
 #include "ui/controls.h"
@@ -61,6 +63,22 @@ TEST_F(MainFormTest, StoredBoundsAreRestoredAndStoredAgainAsDecimal) {
     ASSERT_TRUE(IsIconic(main.Handle()));
     SendMessageA(main.Handle(), WM_CLOSE, 0, 0);
     EXPECT_EQ(test::ReadText(test::SettingsPath()), stored);
+
+    // Closed while maximised: the bounds it comes back to, not the screen's.
+    ShowWindow(main.Handle(), SW_RESTORE);
+    ShowWindow(main.Handle(), SW_MAXIMIZE);
+    ASSERT_TRUE(IsZoomed(main.Handle()));
+    SendMessageA(main.Handle(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(test::ReadText(test::SettingsPath()), stored);
+
+    // Signing out never runs the close: the bounds are stored when the session
+    // really ends, not when another program has refused to let it end.
+    ShowWindow(main.Handle(), SW_RESTORE);
+    SetWindowPos(main.Handle(), nullptr, 70, 80, 260, 160, SWP_NOZORDER);
+    SendMessageA(main.Handle(), WM_ENDSESSION, FALSE, 0);
+    EXPECT_EQ(test::ReadText(test::SettingsPath()), stored);
+    SendMessageA(main.Handle(), WM_ENDSESSION, TRUE, 0);
+    EXPECT_EQ(test::ReadText(test::SettingsPath()), "[FORM]\r\nLeft=70\r\nTop=80\r\nWidth=260\r\nHeight=160\r\n");
 }
 
 TEST_F(MainFormTest, UnreadableBoundsFallBackToTheCornerAndTheSizeLimits) {
@@ -116,7 +134,7 @@ TEST_F(MainFormTest, MissingFolderOrAFileGivesAnEmptyListAndNoMessage) {
     EXPECT_TRUE(boxes.Shown().empty());
 }
 
-TEST_F(MainFormTest, RefusedWriteIsShownAndTheWindowStays) {
+TEST_F(MainFormTest, RefusedWriteIsShownAndTheProgramStillEnds) {
     Create();
     // A folder where the file should be: every write to it fails.
     ASSERT_TRUE(CreateDirectoryA(test::SettingsPath().c_str(), nullptr));
@@ -126,7 +144,58 @@ TEST_F(MainFormTest, RefusedWriteIsShownAndTheWindowStays) {
     EXPECT_EQ(boxes.Shown()[0].text, test::SettingsPath() + " に書き込めません.");
     EXPECT_EQ(boxes.Shown()[0].caption, "kelvaro");
     EXPECT_EQ(boxes.Shown()[0].type, static_cast<UINT>(MB_OK | MB_ICONSTOP));
-    EXPECT_FALSE(test::Terminated());
+    EXPECT_TRUE(test::Terminated()) << "only the bounds are lost";
+    SendMessageA(form->Handle(), WM_ENDSESSION, TRUE, 0);
+    EXPECT_EQ(boxes.Shown().size(), 1u) << "at the end of a session nobody could answer a box";
+}
+
+// A laptop whose scale was raised to 150 % since sign-in (the system density
+// stays 96), a 96-dpi screen to its right and a 120-dpi one to its left.
+const std::vector<test::SimulatedScreens::Screen> kDockedLaptop = {
+    {{{0, 0, 1024, 768}, {0, 0, 1024, 728}, true}, 144},
+    {{{1024, 0, 1280, 1024}, {1024, 0, 1280, 1024}, false}, 96},
+    {{{-1280, 0, 1280, 1024}, {-1280, 0, 1280, 1024}, false}, 120},
+};
+
+TEST_F(MainFormTest, TheWindowLivesAtItsScreensDensityAndStoredBoundsComeBackAsStored) {
+    test::SimulatedScreens screens(kDockedLaptop, 96);
+    // Size, then bar height, item height and font height, as drawn.
+    const auto look = [this] {
+        const ui::Bounds b = form->GetBounds();
+        LOGFONTA font{};
+        GetObjectA(reinterpret_cast<HFONT>(SendMessageA(List().Handle(), WM_GETFONT, 0, 0)), sizeof font, &font);
+        return std::vector<int>{b.width, b.height, test::Placement(List().Handle())[1],
+                                static_cast<int>(SendMessageA(List().Handle(), LB_GETITEMHEIGHT, 0, 0)),
+                                static_cast<int>(font.lfHeight)};
+    };
+    const std::vector<int> at144{270, 150, 44, 18, -18}, at96{180, 100, 29, 12, -12}, at120{225, 125, 36, 15, -15};
+    Create().Show();
+    EXPECT_EQ(look(), at144) << "made on the laptop, at its density, not the system's";
+    // Dragged by the user from screen to screen: Windows' suggested size is taken.
+    const std::pair<POINT, std::vector<int>> drags[] = {{{1100, 50}, at96}, {{100, 100}, at144}, {{-1000, 100}, at120}};
+    for (const auto& [to, expected] : drags) {
+        SetWindowPos(form->Handle(), nullptr, to.x, to.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        EXPECT_EQ(look(), expected) << to.x;
+    }
+    // Sized by the user to less than the laptop's least size, not the screen's.
+    SetWindowPos(form->Handle(), nullptr, 0, 0, 240, 130, SWP_NOMOVE | SWP_NOZORDER);
+    form->Close();
+    const std::string stored = "[FORM]\r\nLeft=-1000\r\nTop=100\r\nWidth=240\r\nHeight=130\r\n";
+    EXPECT_EQ(test::ReadText(test::SettingsPath()), stored);
+
+    // The next start is made on the laptop and moved by its stored bounds to
+    // the 120-dpi screen: kept as stored, and stored again byte for byte.
+    test::ResetTermination();
+    Create();
+    EXPECT_EQ(form->GetBounds().left, -1000);
+    EXPECT_EQ(look(), (std::vector<int>{240, 130, 36, 15, -15}));
+    form->Close();
+    EXPECT_EQ(test::ReadText(test::SettingsPath()), stored);
+
+    // Bounds on a screen that is gone come back to the nearest work area, their size kept.
+    WriteSettings("[FORM]\r\nLeft=3000\r\nTop=2000\r\nWidth=300\r\nHeight=200\r\n");
+    const ui::Bounds b = Create().GetBounds();
+    EXPECT_EQ((std::vector<int>{b.left, b.top, b.width, b.height}), (std::vector<int>{2004, 824, 300, 200}));
 }
 
 TEST_F(MainFormTest, EscClosesFromTheListAndFromTheWindow) {
@@ -224,12 +293,60 @@ TEST_F(MainFormTest, LayoutFollowsTheDensityAndComesBack) {
         GetObjectA(reinterpret_cast<HFONT>(SendMessageA(List().Handle(), WM_GETFONT, 0, 0)), sizeof font, &font);
         EXPECT_EQ(font.lfHeight, at.fontHeight);
         // The extent is the entry measured again in the list's new font.
-        ui::Font measure(text::kFontFace, at.fontHeight, SHIFTJIS_CHARSET);
+        ui::Font measure({text::kFontFace, at.fontHeight, SHIFTJIS_CHARSET}, 96);
         EXPECT_EQ(SendMessageA(List().Handle(), LB_GETHORIZONTALEXTENT, 0, 0),
                   ui::TextSize(measure.Handle(), "a rather long script name.nsh ").cx);
         form->SetBounds({0, 0, 10, 10});
         ui::Bounds b = form->GetBounds();
         EXPECT_EQ((std::vector<int>{b.width, b.height}), (std::vector<int>(std::begin(at.minSize), std::end(at.minSize))));
+    }
+}
+
+// A dialog as its first showing shows it: client size, font height, outer rectangle.
+struct FirstShowing {
+    ui::Form* dialog;
+    std::vector<LONG> client;
+    LONG fontHeight;
+    RECT outer;
+};
+
+TEST_F(MainFormTest, DialogsShowFirstAtTheDensityOfTheMainWindowsScreenCentredThere) {
+    // Windows are made on the laptop at 96 dpi; the main window stands on a
+    // 144-dpi screen to its right.
+    test::SimulatedScreens screens({{{{0, 0, 1024, 768}, {0, 0, 1024, 728}, true}, 96},
+                                    {{{1024, 0, 1280, 1024}, {1024, 0, 1280, 1024}, false}, 144}},
+                                   96);
+    WriteSettings("[FORM]\r\nLeft=1100\r\nTop=50\r\nWidth=270\r\nHeight=150\r\n");
+    Create();
+    dialogs::TSettings settings;
+    settings.Create(form->Handle());
+    dialogs::TAboutBox about;
+    about.Create(form->Handle());
+    form->Show();
+    const std::pair<ui::Form*, std::vector<LONG>> dialogs[] = {{&settings, {545, 309}}, {&about, {278, 222}}};
+    for (const auto& [dialog, client] : dialogs) {
+        FirstShowing shown{dialog, {}, 0, {}};
+        test::Soon soon(
+            [](void* context) {
+                auto& shown = *static_cast<FirstShowing*>(context);
+                HWND window = shown.dialog->Handle();
+                shown.client = test::ClientSize(window);
+                GetWindowRect(window, &shown.outer);
+                LOGFONTA font{};
+                HWND button = FindWindowExA(window, nullptr, "Button", nullptr);
+                GetObjectA(reinterpret_cast<HFONT>(SendMessageA(button, WM_GETFONT, 0, 0)), sizeof font, &font);
+                shown.fontHeight = font.lfHeight;
+                PostMessageA(window, WM_CHAR, 27, 1);
+            },
+            &shown);
+        dialog->ShowModal();
+        ASSERT_TRUE(soon.Done());
+        SCOPED_TRACE(client[0]);
+        EXPECT_EQ(shown.client, client);
+        EXPECT_EQ(shown.fontHeight, -18);
+        const LONG width = shown.outer.right - shown.outer.left, height = shown.outer.bottom - shown.outer.top;
+        EXPECT_EQ(shown.outer.left, 1024 + (1280 - width) / 2);
+        EXPECT_EQ(shown.outer.top, (1024 - height) / 2);
     }
 }
 

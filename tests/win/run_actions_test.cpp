@@ -117,7 +117,7 @@ TEST_F(RunActionsTest, CloseAfterRunEndsTheProgramForAnyNonEmptyList) {
     EXPECT_FALSE(test::Terminated());
 }
 
-TEST_F(RunActionsTest, RefusedBoundsWriteStillRunsTheSelectedScriptAndReportsOnce) {
+TEST_F(RunActionsTest, RefusedBoundsWriteStillRunsTheSelectedScriptReportsOnceAndCloses) {
     CreateWithScripts("Close=1\r\n");
     Select(0);  // the first entry: the walk reaches it last
     test::RemoveTree(test::SettingsPath());
@@ -126,7 +126,7 @@ TEST_F(RunActionsTest, RefusedBoundsWriteStillRunsTheSelectedScriptAndReportsOnc
     ClickToolButton(launcher::kToolBtnExec);
     EXPECT_EQ(shell.Calls().size(), 1u);
     EXPECT_EQ(boxes.Shown().size(), 1u);
-    EXPECT_FALSE(test::Terminated());
+    EXPECT_TRUE(test::Terminated()) << "a settings file that cannot be written keeps nobody in";
 }
 
 TEST_F(RunActionsTest, DropRunsOnlyTheFirstExistingFileAndReleasesTheHandle) {

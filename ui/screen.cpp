@@ -1,8 +1,6 @@
-#include "ui/dpi.h"
+#include "ui/screen.h"
 
-#include "core/geometry.h"
-
-namespace ui::dpi {
+namespace ui::screen {
 namespace {
 
 // A user32 function of a later Windows, or null; `Function` only names its type.
@@ -22,7 +20,39 @@ int ScreenDpi() {
     return dpi > 0 ? dpi : core::kDesignDpi;
 }
 
+int SystemDpiOfWindows() {
+    static auto* const forSystem = Optional<UINT WINAPI()>("GetDpiForSystem");
+    return forSystem ? static_cast<int>(forSystem()) : ScreenDpi();
+}
+
+int WindowDpiOfWindows(HWND window) {
+    static auto* const forWindow = Optional<UINT WINAPI(HWND)>("GetDpiForWindow");
+    const int dpi = forWindow ? static_cast<int>(forWindow(window)) : 0;
+    return dpi > 0 ? dpi : SystemDpiOfWindows();
+}
+
+core::Bounds FromRect(const RECT& r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
+
+BOOL CALLBACK AddMonitor(HMONITOR handle, HDC, LPRECT, LPARAM list) {
+    MONITORINFO info{sizeof info};
+    if (GetMonitorInfoA(handle, &info))
+        reinterpret_cast<std::vector<core::Monitor>*>(list)->push_back(
+            {FromRect(info.rcMonitor), FromRect(info.rcWork), (info.dwFlags & MONITORINFOF_PRIMARY) != 0});
+    return TRUE;
+}
+
+std::vector<core::Monitor> MonitorsOfWindows() {
+    std::vector<core::Monitor> monitors;
+    EnumDisplayMonitors(nullptr, nullptr, &AddMonitor, reinterpret_cast<LPARAM>(&monitors));
+    return monitors;
+}
+
 }  // namespace
+
+QueryFunctions& Queries() {
+    static QueryFunctions queries{&SystemDpiOfWindows, &WindowDpiOfWindows, &MonitorsOfWindows};
+    return queries;
+}
 
 void DeclareAwareness() {
     using SetContext = BOOL WINAPI(HANDLE);
@@ -33,15 +63,10 @@ void DeclareAwareness() {
     if (auto* setAware = Optional<SetAware>("SetProcessDPIAware")) setAware();
 }
 
-int System() {
-    static auto* const forSystem = Optional<UINT WINAPI()>("GetDpiForSystem");
-    return forSystem ? static_cast<int>(forSystem()) : ScreenDpi();
-}
-
-int Of(HWND window) {
-    static auto* const forWindow = Optional<UINT WINAPI(HWND)>("GetDpiForWindow");
-    const int dpi = forWindow && window ? static_cast<int>(forWindow(window)) : 0;
-    return dpi > 0 ? dpi : System();
+core::Bounds BoundsOf(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return FromRect(r);
 }
 
 int Metric(int index, int dpi) {
@@ -50,4 +75,4 @@ int Metric(int index, int dpi) {
     return forDpi ? forDpi(index, static_cast<UINT>(dpi)) : GetSystemMetrics(index);
 }
 
-}  // namespace ui::dpi
+}  // namespace ui::screen

@@ -1,0 +1,32 @@
+// Where a top-level window goes among the monitors: the monitor it is on, a
+// window centred on one, and a window brought back from where no monitor
+// shows it. Rectangles are in screen pixels. Free of <windows.h>.
+#pragma once
+
+#include <span>
+
+#include "core/geometry.h"
+
+namespace core {
+
+struct Monitor {
+    Bounds area;  // the whole monitor
+    Bounds work;  // without the task bar and other docked bars
+    bool primary = false;
+};
+
+// The monitor that holds most of `window`, or, when none holds any of it,
+// the nearest one (as Windows picks it); null only when there is no monitor.
+const Monitor* MonitorOf(const Bounds& window, std::span<const Monitor> monitors);
+// The primary monitor, or the first when none says it is.
+const Monitor* PrimaryOf(std::span<const Monitor> monitors);
+
+// `window` moved so that its centre is the centre of `area` (integer halves).
+Bounds CenteredIn(const Bounds& window, const Bounds& area);
+
+// `window` as it is when any part of it lies in some monitor's work area;
+// otherwise moved the least way into the work area of the nearest monitor,
+// and made smaller only where it is larger than that area.
+Bounds KeepOnScreen(const Bounds& window, std::span<const Monitor> monitors);
+
+}  // namespace core

@@ -1,0 +1,45 @@
+// Screens as the system reports them: densities and monitors.
+//
+// The program declares itself aware of densities, so that Windows does not
+// stretch its 96-dpi bitmap into a blur, and draws every window at the
+// density of its monitor. The functions that know about densities came with
+// later Windows versions: each is looked up in user32 (loaded already) and
+// has a fallback, so the exe still starts where they are missing.
+//
+// Every answer comes through Queries(): tests put in their place a machine
+// that Wine cannot be, with monitors of different densities.
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+#include "core/placement.h"
+
+namespace ui::screen {
+
+// WM_DPICHANGED, which the headers for older Windows lack: wParam's low word
+// is the new density, lParam the suggested outer rectangle.
+inline constexpr UINT kDpiChangedMessage = 0x02E0;
+
+struct QueryFunctions {
+    int (*systemDpi)();               // where new windows start
+    int (*windowDpi)(HWND window);    // the density a window is drawn at now
+    std::vector<core::Monitor> (*monitors)();
+};
+QueryFunctions& Queries();
+
+// Before the first window: per-monitor (version 2) where the system offers
+// it, else system-wide.
+void DeclareAwareness();
+
+inline int SystemDpi() { return Queries().systemDpi(); }
+// The system density for no window.
+inline int DpiOf(HWND window) { return window ? Queries().windowDpi(window) : SystemDpi(); }
+inline std::vector<core::Monitor> Monitors() { return Queries().monitors(); }
+// A window's outer rectangle, in screen pixels.
+core::Bounds BoundsOf(HWND window);
+// A system metric (SM_CXSMICON...) at a density.
+int Metric(int index, int dpi);
+
+}  // namespace ui::screen
