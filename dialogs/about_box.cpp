@@ -25,8 +25,7 @@ TAboutBox::TAboutBox()
       shellExecute_(&ui::api::ShellExecuteA) {}
 
 TAboutBox::~TAboutBox() {
-    Destroy();  // the picture control shows the icon, the labels use the fonts
-    if (picture_) DestroyIcon(picture_);
+    Destroy();  // the picture control shows the icon
 }
 
 void TAboutBox::Create(HWND owner) {
@@ -73,9 +72,9 @@ void TAboutBox::Layout() {
     // The picture is the icon's drawing, at the density; an icon draws it through its mask.
     HWND image = GetDlgItem(Panel1.Handle(), kImage1);
     Place(image, lay::kImage);
-    HICON picture = ui::CreateIcon(art::IconLarge(), Scale(lay::kImage.width));
-    SendMessageA(image, STM_SETICON, reinterpret_cast<WPARAM>(picture), 0);
-    if (HICON old = std::exchange(picture_, picture)) DestroyIcon(old);
+    ui::Icon picture = ui::CreateIcon(art::IconLarge(), Scale(lay::kImage.width));
+    SendMessageA(image, STM_SETICON, reinterpret_cast<WPARAM>(picture.Get()), 0);
+    picture_ = std::move(picture);  // the control has let the old one go
 }
 
 // A label sizes itself to its text, in the font it draws with.

@@ -6,6 +6,7 @@
 
 #include "ui/controls.h"
 #include "ui/form.h"
+#include "ui/handles.h"
 #include "ui/label.h"
 #include "ui/panel.h"
 #include "ui/shell.h"
@@ -51,7 +52,7 @@ class TAboutBox : public ui::Form {
     void Layout();
     void PlaceLabel(HWND label, core::Point at);
 
-    HICON picture_ = nullptr;
+    ui::Icon picture_;
     ui::Panel Panel1;
     ui::Label SiteLink;
     COLORREF linkColor_;

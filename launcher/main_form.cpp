@@ -41,17 +41,14 @@ TMainForm::TMainForm()
       commandLine_(GetCommandLineA()) {}
 
 TMainForm::~TMainForm() {
-    Destroy();  // the tool bar draws with the image list, the list with the font, the frame with the icons
-    if (images_) ImageList_Destroy(images_);
-    for (HICON icon : windowIcons_)
-        if (icon) DestroyIcon(icon);
+    Destroy();  // the tool bar draws with the image list, the frame with the icons
 }
 
 void TMainForm::Create() {
     // Made once, at 96 dpi; they belong to the window class for the rest of
     // the process. Other densities give the window icons of their own sizes.
-    static const HICON iconLarge = ui::CreateIcon(art::IconLarge(), art::IconLarge().width);
-    static const HICON iconSmall = ui::CreateIcon(art::IconSmall(), art::IconSmall().width);
+    static const HICON iconLarge = ui::CreateIcon(art::IconLarge(), art::IconLarge().width).Release();
+    static const HICON iconSmall = ui::CreateIcon(art::IconSmall(), art::IconSmall().width).Release();
     Style style{text::kAppTitle, lay::kDesignBounds, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0,
                 {text::kFontFace, layout::kFontHeight, layout::kFontCharset}, true};
     style.className = kClassName;
@@ -75,7 +72,7 @@ void TMainForm::CreateControls() {
     ClientResized(client.right, client.bottom);
 }
 
-HIMAGELIST TMainForm::CreateToolImages() const {
+ui::ImageList TMainForm::CreateToolImages() const {
     const art::Picture* pictures[art::kToolImageCount];
     for (int i = 0; i < art::kToolImageCount; ++i) pictures[i] = &art::ToolImage(i);
     return ui::CreateImageList(pictures, art::kToolImageCount, Scale(art::kToolImageSize));
@@ -85,16 +82,11 @@ SIZE TMainForm::ButtonSize() const { return {Scale(lay::kButtonWidth), Scale(lay
 
 void TMainForm::CreateToolBar() {
     images_ = CreateToolImages();
-    toolBar_.Create(Handle(), kToolBar1, images_, ButtonSize());
+    toolBar_.Create(Handle(), kToolBar1, images_.Get(), ButtonSize(), {lay::kTipDelayMs, lay::kTipShownMs});
     for (const ToolButton& button : kToolButtons) {
-        if (button.command == 0) {
-            toolBar_.AddSeparator(Scale(lay::kSeparatorWidth));
-            continue;
-        }
-        toolBar_.AddButton(button.command, button.image);
-        toolBar_.SetHint(button.command, button.hint);
+        if (button.command == 0) toolBar_.AddSeparator(Scale(lay::kSeparatorWidth));
+        else toolBar_.AddButton(button.command, button.image, button.hint);
     }
-    toolBar_.SetTipDelays(lay::kTipDelayMs, lay::kTipShownMs);
 }
 
 void TMainForm::CreateList() {
@@ -114,9 +106,9 @@ void TMainForm::ClientResized(int width, int height) {
 
 void TMainForm::DpiChanged() {
     if (!ControlsCreated()) return;  // made with the window, at its density
-    HIMAGELIST images = CreateToolImages();
-    toolBar_.SetMetrics(images, ButtonSize(), Scale(lay::kSeparatorWidth));
-    ImageList_Destroy(std::exchange(images_, images));
+    ui::ImageList images = CreateToolImages();
+    toolBar_.SetMetrics(images.Get(), ButtonSize(), Scale(lay::kSeparatorWidth));
+    images_ = std::move(images);  // the bar has let the old list go
     list_.SetItemHeight(Scale(lay::kListItemHeight));  // the new font reset it
     ApplyIcons();
     RECT client;
@@ -129,9 +121,9 @@ void TMainForm::ApplyIcons() {
     const int sizes[] = {ui::screen::Metric(SM_CXICON, Dpi()), ui::screen::Metric(SM_CXSMICON, Dpi())};
     const WPARAM kinds[] = {ICON_BIG, ICON_SMALL};
     for (int i = 0; i < 2; ++i) {
-        HICON icon = ui::CreateIcon(art::IconDrawing(sizes[i]), sizes[i]);
-        SendMessageA(Handle(), WM_SETICON, kinds[i], reinterpret_cast<LPARAM>(icon));
-        if (HICON old = std::exchange(windowIcons_[i], icon)) DestroyIcon(old);
+        ui::Icon icon = ui::CreateIcon(art::IconDrawing(sizes[i]), sizes[i]);
+        SendMessageA(Handle(), WM_SETICON, kinds[i], reinterpret_cast<LPARAM>(icon.Get()));
+        windowIcons_[i] = std::move(icon);  // the frame has let the old one go
     }
 }
 
@@ -183,11 +175,6 @@ void TMainForm::ControlCommand(int id, int code) {
     }
 }
 
-LRESULT TMainForm::ControlNotify(NMHDR& header, bool& handled) {
-    handled = toolBar_.HandleNotify(header);
-    return 0;
-}
-
 LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_DROPFILES) {
         WMDropFiles(wParam);
@@ -197,9 +184,6 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (wParam) WMEndSession();
         return 0;
     }
-    // The pointer comes over the tool bar (a child asks its parent first):
-    // the hints' window is made only now, which saves start-up its cost.
-    if (message == WM_SETCURSOR && reinterpret_cast<HWND>(wParam) == toolBar_.Handle()) toolBar_.ShowTipsFromNowOn();
     return Form::HandleMessage(message, wParam, lParam);
 }
 

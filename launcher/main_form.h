@@ -19,6 +19,7 @@
 #include "launcher/launcher_state.h"
 #include "ui/file_dialog.h"
 #include "ui/form.h"
+#include "ui/handles.h"
 #include "ui/shell.h"
 #include "ui/test_access.h"
 #include "ui/toolbar.h"
@@ -60,7 +61,6 @@ class TMainForm : public ui::Form {
     void FormClose() override;
     void FormKeyPress(char& key) override;
     void ControlCommand(int id, int code) override;
-    LRESULT ControlNotify(NMHDR& header, bool& handled) override;
     void ClientResized(int width, int height) override;
     void DpiChanged() override;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -70,7 +70,7 @@ class TMainForm : public ui::Form {
 
     void CreateToolBar();
     void CreateList();
-    HIMAGELIST CreateToolImages() const;
+    ui::ImageList CreateToolImages() const;
     SIZE ButtonSize() const;
     void ApplyIcons();
 
@@ -102,8 +102,8 @@ class TMainForm : public ui::Form {
     void WMEndSession();
 
     // Released only after Destroy() has taken the windows that draw with them.
-    HIMAGELIST images_ = nullptr;
-    HICON windowIcons_[2] = {};  // big and small, where the density wants other sizes than the class's
+    ui::ImageList images_;
+    ui::Icon windowIcons_[2];  // big and small, where the density wants other sizes than the class's
     ui::ToolBar toolBar_;
     controls::THScrollListbox list_;
     ui::FileDialog OpenDialog1;

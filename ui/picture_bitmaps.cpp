@@ -25,7 +25,7 @@ class Strip {
 };
 
 template <class Source>
-HBITMAP ColorBitmap(const Source& source, COLORREF transparent) {
+Bitmap ColorBitmap(const Source& source, COLORREF transparent) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = source.Width();
@@ -34,7 +34,7 @@ HBITMAP ColorBitmap(const Source& source, COLORREF transparent) {
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    Bitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!bitmap) throw Error("CreateDIBSection failed");
     auto* pixels = static_cast<std::uint32_t*>(bits);
     const std::uint32_t ground = (GetRValue(transparent) << 16) | (GetGValue(transparent) << 8) | GetBValue(transparent);
@@ -47,7 +47,7 @@ HBITMAP ColorBitmap(const Source& source, COLORREF transparent) {
 }
 
 template <class Source>
-HBITMAP MaskBitmap(const Source& source) {
+Bitmap MaskBitmap(const Source& source) {
     const int stride = ((source.Width() + 15) / 16) * 2;  // monochrome rows are WORD-aligned
     std::vector<unsigned char> bits(static_cast<std::size_t>(stride * source.Height()), 0);
     for (int y = 0; y < source.Height(); ++y)
@@ -55,41 +55,32 @@ HBITMAP MaskBitmap(const Source& source) {
             std::uint32_t rgb = 0;
             if (!source.PixelAt(x, y, rgb)) bits[y * stride + x / 8] |= static_cast<unsigned char>(0x80 >> (x % 8));
         }
-    HBITMAP mask = CreateBitmap(source.Width(), source.Height(), 1, 1, bits.data());
+    Bitmap mask(CreateBitmap(source.Width(), source.Height(), 1, 1, bits.data()));
     if (!mask) throw Error("CreateBitmap failed");
     return mask;
 }
 
 }  // namespace
 
-HIMAGELIST CreateImageList(const art::Picture* const* pictures, int count, int size) {
-    HIMAGELIST list = ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, count, 0);
+ImageList CreateImageList(const art::Picture* const* pictures, int count, int size) {
+    ImageList list(ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, count, 0));
     if (!list) throw Error("ImageList_Create failed");
     // One strip for all: a few GDI objects instead of two per picture.
     Strip strip(pictures, count, size);
     // Black under the mask, so that drawing through the mask leaves the ground untouched.
-    HBITMAP color = ColorBitmap(strip, RGB(0, 0, 0));
-    HBITMAP mask = MaskBitmap(strip);
-    const int added = ImageList_Add(list, color, mask);
-    DeleteObject(color);
-    DeleteObject(mask);
-    if (added < 0) {
-        ImageList_Destroy(list);
-        throw Error("ImageList_Add failed");
-    }
+    const Bitmap color = ColorBitmap(strip, RGB(0, 0, 0));
+    const Bitmap mask = MaskBitmap(strip);
+    if (ImageList_Add(list.Get(), color.Get(), mask.Get()) < 0) throw Error("ImageList_Add failed");
     return list;
 }
 
-HICON CreateIcon(const art::Picture& picture, int size) {
+Icon CreateIcon(const art::Picture& picture, int size) {
     const art::Picture* pictureAddress = &picture;
-    ICONINFO info{};
-    info.fIcon = TRUE;
     Strip single(&pictureAddress, 1, size);
-    info.hbmColor = ColorBitmap(single, RGB(0, 0, 0));
-    info.hbmMask = MaskBitmap(single);
-    HICON icon = CreateIconIndirect(&info);
-    DeleteObject(info.hbmColor);
-    DeleteObject(info.hbmMask);
+    const Bitmap color = ColorBitmap(single, RGB(0, 0, 0));
+    const Bitmap mask = MaskBitmap(single);
+    ICONINFO info{TRUE, 0, 0, mask.Get(), color.Get()};
+    Icon icon(CreateIconIndirect(&info));  // copies both bitmaps
     if (!icon) throw Error("CreateIconIndirect failed");
     return icon;
 }

@@ -5,12 +5,13 @@
 #include <commctrl.h>
 
 #include "core/pixel_art.h"
+#include "ui/handles.h"
 
 namespace ui {
 
 // An image list of masked pictures, each drawn `size` pixels square.
-HIMAGELIST CreateImageList(const art::Picture* const* pictures, int count, int size);
+ImageList CreateImageList(const art::Picture* const* pictures, int count, int size);
 // An icon, `size` pixels square, from a colour picture and its transparency.
-HICON CreateIcon(const art::Picture& picture, int size);
+Icon CreateIcon(const art::Picture& picture, int size);
 
 }  // namespace ui

@@ -1,5 +1,10 @@
 // A thin tool bar over comctl32's "ToolbarWindow32": raised (not flat) image
-// buttons with tooltips whose hint text is asked for at every showing.
+// buttons whose hints are the bar's own. Its tooltip is there from the start
+// with one tool per button, so that a screen reader can name each image-only
+// button before any hover; it shows also while another program is active
+// (a pinned window is used over other programs); the bar keeps the tools'
+// rectangles when it wraps or changes density, and answers the tooltip's
+// request for a hint itself, at every showing.
 #pragma once
 
 #include <windows.h>
@@ -8,49 +13,46 @@
 #include <string>
 #include <vector>
 
+#include "ui/window.h"
+
 namespace ui {
 
-class ToolBar {
+class ToolBar : public Window {
  public:
+    struct Tips {
+        int initialMs;  // the pointer rests this long before a hint shows
+        int shownMs;    // and the hint hides after this long
+    };
     // A bar that the parent places itself, with an etched line along its top.
-    void Create(HWND parent, int id, HIMAGELIST images, SIZE buttonSize);
+    void Create(HWND parent, int id, HIMAGELIST images, SIZE buttonSize, Tips tips);
     // New images, button size and separator width, for another density; the
     // buttons keep their images, states and hints.
     void SetMetrics(HIMAGELIST images, SIZE buttonSize, int separatorWidth);
-    HWND Handle() const { return handle_; }
-    // The tooltip window, once made (null before).
     HWND Tooltips() const;
-    // Makes the tooltip window if it is not there yet: to be called when the
-    // pointer comes over the bar, before the bar sees the move.
-    void ShowTipsFromNowOn();
 
-    void AddButton(int command, int image);
+    void AddButton(int command, int image, std::string hint);
     void AddSeparator(int width);
 
     int Image(int command) const;
     void SetImage(int command, int image);
     void SetPressed(int command, bool pressed);
-
     // The hint the button's tooltip shows from its next appearance on.
     void SetHint(int command, std::string hint);
-    // The tooltip's delays, given to it when it is made (before ShowTipsFromNowOn).
-    void SetTipDelays(int initialMs, int shownMs);
 
-    // Answers the tooltip's request for a hint; false for other notifications.
-    bool HandleNotify(NMHDR& header);
+ protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
     struct ButtonHint {
         int command;
         std::string text;
     };
-    ButtonHint& FindHint(int command);
+    ButtonHint* FindHint(UINT_PTR command);
+    // Answers the tooltip's request for a hint; false for other notifications.
+    bool AnswerHint(NMHDR& header);
 
-    HWND handle_ = nullptr;
     std::vector<ButtonHint> hints_;
     std::wstring wideHint_;  // lives until the tooltip has copied it
-    int tipInitialMs_ = 0;
-    int tipShownMs_ = 0;
 };
 
 }  // namespace ui

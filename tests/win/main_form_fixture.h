@@ -22,6 +22,7 @@ class MainFormTest : public testing::Test {
         test::ResetTermination();
     }
     void TearDown() override {
+        SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);  // off any hint
         if (form) ShowWindow(form->Handle(), SW_HIDE);
         form.reset();
         test::RemoveTree(test::SettingsPath());
@@ -54,20 +55,39 @@ class MainFormTest : public testing::Test {
         return rect;
     }
     bool Pressed(int command) { return SendMessageA(Bar().Handle(), TB_ISBUTTONPRESSED, command, 0) != 0; }
-    // The pointer comes over the tool bar, as Windows tells the bar and its parent.
-    void HoverBar() {
-        SendMessageA(Bar().Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(Bar().Handle()),
-                     MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-    }
-    // What the button's tooltip is given when it next shows.
+    // The hint as the user gets it: the pointer rests on the button until the
+    // bar's tooltip shows for it; the text it shows. "" when none shows within 2 s.
     std::string TipText(int command) {
-        HoverBar();
-        NMTTDISPINFOA info{};
-        info.hdr.hwndFrom = Bar().Tooltips();
-        info.hdr.idFrom = static_cast<UINT_PTR>(command);
-        info.hdr.code = TTN_GETDISPINFOA;
-        SendMessageA(form->Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
-        return info.lpszText ? info.lpszText : "";
+        HWND tip = Bar().Tooltips();
+        // A hint is read when it shows: the one showing may be an old one.
+        if (CurrentTool(tip) == command) SendMessageA(tip, TTM_POP, 0, 0);
+        RECT r = ButtonRect(command);
+        POINT at{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+        ClientToScreen(Bar().Handle(), &at);
+        SetCursorPos(at.x, at.y);
+        char text[80] = {};
+        for (DWORD start = GetTickCount(); GetTickCount() - start < 2000 && !text[0]; Sleep(10)) {
+            test::Pump();
+            if (IsWindowVisible(tip) && CurrentTool(tip) == command) GetWindowTextA(tip, text, sizeof text);
+        }
+        return text;
+    }
+    // The hint the tooltip would show now: it asks the bar for it each time.
+    std::string HintNow(int command) {
+        char text[80] = {};
+        TOOLINFOA tool{};
+        tool.cbSize = TTTOOLINFOA_V2_SIZE;
+        tool.hwnd = Bar().Handle();
+        tool.uId = static_cast<UINT_PTR>(command);
+        tool.lpszText = text;
+        SendMessageA(Bar().Tooltips(), TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
+        return text;
+    }
+    static int CurrentTool(HWND tip) {
+        TOOLINFOA tool{};
+        tool.cbSize = TTTOOLINFOA_V2_SIZE;
+        return SendMessageA(tip, TTM_GETCURRENTTOOLA, 0, reinterpret_cast<LPARAM>(&tool)) ? static_cast<int>(tool.uId)
+                                                                                            : 0;
     }
     void Select(int index) { SendMessageA(List().Handle(), LB_SETCURSEL, index, 0); }
 

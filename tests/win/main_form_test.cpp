@@ -214,6 +214,7 @@ TEST_F(MainFormTest, EscClosesFromTheListAndFromTheWindow) {
 
 TEST_F(MainFormTest, ToolBarAndListLayout) {
     TMainForm& main = Create();
+    main.Show();
     struct Expected {
         int command;
         int left;
@@ -224,6 +225,16 @@ TEST_F(MainFormTest, ToolBarAndListLayout) {
         {launcher::kToolBtnExec, 54, text::kHintExec},    {launcher::kToolBtnTop, 85, text::kHintPin},
         {launcher::kToolBtnSettings, 116, text::kHintSettings}, {launcher::kToolBtnAbout, 147, text::kHintAbout},
     };
+    // Named from the start, before any hover: a screen reader names an
+    // image-only button by its tooltip.
+    ASSERT_NE(Bar().Tooltips(), nullptr);
+    EXPECT_EQ(SendMessageA(Bar().Tooltips(), TTM_GETTOOLCOUNT, 0, 0), 6);
+    EXPECT_EQ(SendMessageA(Bar().Tooltips(), TTM_GETDELAYTIME, TTDT_INITIAL, 0), 500);
+    EXPECT_EQ(SendMessageA(Bar().Tooltips(), TTM_GETDELAYTIME, TTDT_AUTOPOP, 0), 2500);
+    // The hints show while another window is active too, as over a pinned window.
+    HWND other = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 600, 500, 40, 40, nullptr, nullptr, nullptr,
+                                 nullptr);
+    SetActiveWindow(other);
     for (const Expected& button : buttons) {
         RECT r = ButtonRect(button.command);
         EXPECT_EQ((std::vector<LONG>{r.left, r.top, r.right - r.left, r.bottom - r.top}),
@@ -231,11 +242,7 @@ TEST_F(MainFormTest, ToolBarAndListLayout) {
             << button.command;
         EXPECT_EQ(TipText(button.command), button.hint);
     }
-    HoverBar();
-    ASSERT_NE(Bar().Tooltips(), nullptr) << "the hints' window is there once the pointer is";
-    EXPECT_EQ(SendMessageA(Bar().Tooltips(), TTM_GETTOOLCOUNT, 0, 0), 6);
-    EXPECT_EQ(SendMessageA(Bar().Tooltips(), TTM_GETDELAYTIME, TTDT_INITIAL, 0), 500);
-    EXPECT_EQ(SendMessageA(Bar().Tooltips(), TTM_GETDELAYTIME, TTDT_AUTOPOP, 0), 2500);
+    DestroyWindow(other);
 
     RECT client, bar, list;
     GetClientRect(main.Handle(), &client);
@@ -352,7 +359,7 @@ TEST_F(MainFormTest, DialogsShowFirstAtTheDensityOfTheMainWindowsScreenCentredTh
 
 TEST_F(MainFormTest, TopSettingPinsAtStart) {
     WriteSettings("[CHECKBOX]\r\nTop=1\r\n");
-    Create();
+    Create().Show();
     EXPECT_EQ(Bar().Image(launcher::kToolBtnTop), launcher::kImagePinned);
     EXPECT_TRUE(Pressed(launcher::kToolBtnTop));
     EXPECT_EQ(TipText(launcher::kToolBtnTop), text::kHintUnpin);

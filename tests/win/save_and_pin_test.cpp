@@ -132,7 +132,7 @@ class PinTest : public MainFormTest {
     void ExpectPinned(bool pinned) {
         EXPECT_EQ(Bar().Image(launcher::kToolBtnTop), pinned ? launcher::kImagePinned : launcher::kImageUnpinned);
         EXPECT_EQ(Pressed(launcher::kToolBtnTop), pinned);
-        EXPECT_EQ(TipText(launcher::kToolBtnTop), pinned ? text::kHintUnpin : text::kHintPin);
+        EXPECT_EQ(HintNow(launcher::kToolBtnTop), pinned ? text::kHintUnpin : text::kHintPin);
         EXPECT_EQ(Topmost(), pinned);
     }
     void Start() {
