@@ -220,13 +220,9 @@ Bounds Form::GetBounds() const {
 }
 
 Bounds Form::RestoredBounds() const {
-    WINDOWPLACEMENT placement{sizeof placement};
-    if (!GetWindowPlacement(Handle(), &placement)) return GetBounds();
-    RECT r = placement.rcNormalPosition;
-    // In workspace coordinates, which start at the work area of the window's
-    // monitor: they differ from the screen's when the task bar is at the top
-    // or the left. Tool windows alone are placed in screen coordinates.
-    Bounds b{r.left, r.top, r.right - r.left, r.bottom - r.top};
+    Bounds b = screen::NormalBounds(Handle());
+    // Workspace coordinates differ from the screen's when the task bar is at
+    // the top or the left of the window's monitor; tool windows use the screen's.
     if (GetWindowLongA(Handle(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW) return b;
     const std::vector<core::Monitor> monitors = screen::Monitors();
     if (const core::Monitor* monitor = core::MonitorOf(b, monitors)) {

@@ -47,10 +47,17 @@ std::vector<core::Monitor> MonitorsOfWindows() {
     return monitors;
 }
 
+core::Bounds NormalBoundsOfWindows(HWND window) {
+    WINDOWPLACEMENT placement{sizeof placement};
+    if (!GetWindowPlacement(window, &placement)) return BoundsOf(window);
+    return FromRect(placement.rcNormalPosition);
+}
+
 }  // namespace
 
 QueryFunctions& Queries() {
-    static QueryFunctions queries{&SystemDpiOfWindows, &WindowDpiOfWindows, &MonitorsOfWindows};
+    static QueryFunctions queries{&SystemDpiOfWindows, &WindowDpiOfWindows, &MonitorsOfWindows,
+                                  &NormalBoundsOfWindows};
     return queries;
 }
 

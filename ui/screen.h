@@ -26,6 +26,10 @@ struct QueryFunctions {
     int (*systemDpi)();               // where new windows start
     int (*windowDpi)(HWND window);    // the density a window is drawn at now
     std::vector<core::Monitor> (*monitors)();
+    // Where a minimised or maximised window is restored to, as
+    // GetWindowPlacement gives it: in workspace coordinates, which start at
+    // the work area of its monitor, except for tool windows.
+    core::Bounds (*normalBounds)(HWND window);
 };
 QueryFunctions& Queries();
 
@@ -37,6 +41,7 @@ inline int SystemDpi() { return Queries().systemDpi(); }
 // The system density for no window.
 inline int DpiOf(HWND window) { return window ? Queries().windowDpi(window) : SystemDpi(); }
 inline std::vector<core::Monitor> Monitors() { return Queries().monitors(); }
+inline core::Bounds NormalBounds(HWND window) { return Queries().normalBounds(window); }
 // A window's outer rectangle, in screen pixels.
 core::Bounds BoundsOf(HWND window);
 // A system metric (SM_CXSMICON...) at a density.

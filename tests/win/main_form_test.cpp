@@ -64,6 +64,14 @@ TEST_F(MainFormTest, StoredBoundsAreRestoredAndStoredAgainAsDecimal) {
     SendMessageA(main.Handle(), WM_CLOSE, 0, 0);
     EXPECT_EQ(test::ReadText(test::SettingsPath()), stored);
 
+    // With the task bar at the top or the left, Windows gives those bounds
+    // from the work area's corner: they are stored as screen pixels.
+    for (const core::Bounds& work : {core::Bounds{0, 30, 1024, 738}, core::Bounds{40, 0, 984, 768}}) {
+        test::SimulatedScreens screens({{{{0, 0, 1024, 768}, work, true}, 96}}, 96);
+        SendMessageA(main.Handle(), WM_CLOSE, 0, 0);
+        EXPECT_EQ(test::ReadText(test::SettingsPath()), stored) << work.left << "," << work.top;
+    }
+
     // Closed while maximised: the bounds it comes back to, not the screen's.
     ShowWindow(main.Handle(), SW_RESTORE);
     ShowWindow(main.Handle(), SW_MAXIMIZE);

@@ -7,7 +7,7 @@ SimulatedScreens* SimulatedScreens::current_ = nullptr;
 SimulatedScreens::SimulatedScreens(std::vector<Screen> screens, int systemDpi)
     : screens_(std::move(screens)), systemDpi_(systemDpi), real_(ui::screen::Queries()) {
     current_ = this;
-    ui::screen::Queries() = {&SystemDpi, &WindowDpi, &Monitors};
+    ui::screen::Queries() = {&SystemDpi, &WindowDpi, &Monitors, &NormalBounds};
     hook_ = SetWindowsHookExA(WH_CALLWNDPROCRET, &AfterMessage, nullptr, GetCurrentThreadId());
 }
 
@@ -30,6 +30,16 @@ std::vector<core::Monitor> SimulatedScreens::Monitors() {
     std::vector<core::Monitor> monitors;
     for (const Screen& screen : current_->screens_) monitors.push_back(screen.monitor);
     return monitors;
+}
+
+core::Bounds SimulatedScreens::NormalBounds(HWND window) {
+    core::Bounds b = current_->real_.normalBounds(window);  // Wine's are the screen's
+    if (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) return b;
+    const std::vector<core::Monitor> monitors = Monitors();
+    const core::Monitor* monitor = core::MonitorOf(b, monitors);
+    b.left -= monitor->work.left - monitor->area.left;
+    b.top -= monitor->work.top - monitor->area.top;
+    return b;
 }
 
 int SimulatedScreens::DpiWhere(HWND window) const {

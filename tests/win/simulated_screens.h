@@ -3,7 +3,9 @@
 // sign-in). The program's screen queries answer from it, and, as Windows
 // does, each top-level window of the thread that comes to lie mostly on a
 // monitor of another density gets WM_DPICHANGED with that density and the
-// rectangle Windows suggests: where the window is, its size scaled.
+// rectangle Windows suggests: where the window is, its size scaled. A
+// window's normal placement is given in workspace coordinates, as Windows
+// gives it and Wine does not.
 #pragma once
 
 #include <windows.h>
@@ -31,6 +33,7 @@ class SimulatedScreens {
     static int SystemDpi();
     static int WindowDpi(HWND window);
     static std::vector<core::Monitor> Monitors();
+    static core::Bounds NormalBounds(HWND window);
     static LRESULT CALLBACK AfterMessage(int code, WPARAM wParam, LPARAM lParam);
     int DpiWhere(HWND window) const;
     void Follow(HWND window);
