@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include "resources/texts.h"
 #include "tests/win/access.h"
 #include "ui/font.h"
 
@@ -56,7 +55,7 @@ class HScrollListboxTest : public testing::Test {
     }
     int Width(const std::string& text) { return Width(text, font.Handle()); }
 
-    ui::Font font{{text::kFontFace, -12, SHIFTJIS_CHARSET}, 96};
+    ui::Font font{{"ＭＳ Ｐゴシック", -12, SHIFTJIS_CHARSET}, 96};
     controls::THScrollListbox list;
     std::vector<int> extentMessages;
 
@@ -118,7 +117,7 @@ TEST_F(HScrollListboxTest, FontChangeRemeasuresEveryEntry) {
     Add("short");
     EXPECT_EQ(test::Access::MaxWidth(list), Width(japanese));
 
-    ui::Font larger{{text::kFontFace, -24, SHIFTJIS_CHARSET}, 96};
+    ui::Font larger{{"ＭＳ Ｐゴシック", -24, SHIFTJIS_CHARSET}, 96};
     extentMessages.clear();
     Send(WM_SETFONT, reinterpret_cast<WPARAM>(larger.Handle()), FALSE);
     EXPECT_EQ(extentMessages, std::vector<int>{Width(japanese, larger.Handle())});

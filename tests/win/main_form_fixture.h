@@ -54,6 +54,12 @@ class MainFormTest : public testing::Test {
         SendMessageA(Bar().Handle(), TB_GETRECT, command, reinterpret_cast<LPARAM>(&rect));
         return rect;
     }
+    // The picture a button shows, as the bar has it.
+    int ImageOf(int command) {
+        TBBUTTONINFOA info{sizeof info, TBIF_IMAGE};
+        SendMessageA(Bar().Handle(), TB_GETBUTTONINFOA, command, reinterpret_cast<LPARAM>(&info));
+        return info.iImage;
+    }
     bool Pressed(int command) { return SendMessageA(Bar().Handle(), TB_ISBUTTONPRESSED, command, 0) != 0; }
     // The hint as the user gets it: the pointer rests on the button until the
     // bar's tooltip shows for it; the text it shows. "" when none shows within 2 s.

@@ -169,6 +169,7 @@ TEST_F(RunActionsTest, LongDroppedNameRunsWholeNeverCut) {
 }
 
 struct OpenDialogVisit {
+    std::string folderShown;
     std::string fieldShown;
     RECT placement;
     std::string typed;  // empty: cancel
@@ -176,6 +177,7 @@ struct OpenDialogVisit {
 
 void AnswerOpenDialog(HWND dialog, void* context) {
     auto* visit = static_cast<OpenDialogVisit*>(context);
+    visit->folderShown = test::FolderShown(dialog);
     visit->fieldShown = test::FileNameField(dialog);
     GetWindowRect(dialog, &visit->placement);
     if (visit->typed.empty()) {
@@ -188,12 +190,16 @@ void AnswerOpenDialog(HWND dialog, void* context) {
 
 TEST_F(RunActionsTest, OpenDialogRunsTheChosenFileAndRemembersIt) {
     CreateWithScripts("Close=0\r\n");
-    OpenDialogVisit first{"", {}, folder / "a.nsh"};
+    test::TempFolder changed;  // the load folder the settings dialog stored meanwhile
+    WriteSettings("[DIR]\r\nLoadFolder=" + changed.Path() + "\r\n");
+    LoadSettings();
+    OpenDialogVisit first{"", "", {}, folder / "a.nsh"};
     {
         test::DialogDriver driver(&AnswerOpenDialog, &first);
         ClickToolButton(launcher::kToolBtnOpen);
         ASSERT_TRUE(driver.Done());
     }
+    EXPECT_EQ(first.folderShown, changed.Path()) << "it starts in the load folder";
     EXPECT_EQ(first.fieldShown, "");
     EXPECT_EQ(shell.Parameters(), std::vector<std::string>{RunOf(folder / "a.nsh")});
     // Centred across the screen, a third of the way down.
@@ -202,7 +208,7 @@ TEST_F(RunActionsTest, OpenDialogRunsTheChosenFileAndRemembersIt) {
     EXPECT_EQ(first.placement.left, (GetSystemMetrics(SM_CXSCREEN) - width) / 2);
     EXPECT_EQ(first.placement.top, (GetSystemMetrics(SM_CYSCREEN) - height) / 3);
 
-    OpenDialogVisit cancelled{"", {}, ""};
+    OpenDialogVisit cancelled{"", "", {}, ""};
     {
         test::DialogDriver driver(&AnswerOpenDialog, &cancelled);
         ClickToolButton(launcher::kToolBtnOpen);
@@ -213,20 +219,29 @@ TEST_F(RunActionsTest, OpenDialogRunsTheChosenFileAndRemembersIt) {
 }
 
 TEST_F(RunActionsTest, NameThatCmdWouldRewriteIsRefusedNotRunAndTheCloseFollows) {
-    test::WriteText(folder / "%CD%.nsh", "");
+    // cmd.exe would put its current folder in the first, and expands a
+    // variable set to empty text as well.
+    const std::string refused[] = {"%CD%.nsh", "%KELVARO_EMPTY%.nsh"};
+    SetEnvironmentVariableA("KELVARO_EMPTY", "");
+    for (const std::string& name : refused) test::WriteText(folder / name, "");
     test::WriteText(folder / "%unset%.nsh", "");
     CreateWithScripts("Close=1\r\n");
     test::MessageBoxes boxes;
-    Select(IndexOf("%CD%.nsh"));  // cmd.exe would put its current folder there
-    PostMessageA(List().Handle(), WM_KEYDOWN, VK_RETURN, 1);
-    test::Pump();
-    EXPECT_TRUE(shell.Calls().empty());
-    ASSERT_EQ(boxes.Shown().size(), 1u);
-    EXPECT_EQ(boxes.Shown()[0].caption, "kelvaro");
-    EXPECT_NE(boxes.Shown()[0].text.find(folder / "%CD%.nsh"), std::string::npos);
-    EXPECT_TRUE(test::Terminated()) << "once the box is dismissed, the run's close follows";
+    for (const std::string& name : refused) {
+        Select(IndexOf(name));
+        PostMessageA(List().Handle(), WM_KEYDOWN, VK_RETURN, 1);
+        test::Pump();
+        EXPECT_TRUE(shell.Calls().empty());
+        ASSERT_FALSE(boxes.Shown().empty());
+        EXPECT_EQ(boxes.Shown().back().caption, "kelvaro");
+        const std::string reason = folder / name + " は実行できません。";
+        EXPECT_EQ(boxes.Shown().back().text.substr(0, reason.size()), reason);
+        EXPECT_TRUE(test::Terminated()) << "once the box is dismissed, the run's close follows";
+        test::ResetTermination();
+    }
+    EXPECT_EQ(boxes.Shown().size(), 2u);
+    SetEnvironmentVariableA("KELVARO_EMPTY", nullptr);
 
-    test::ResetTermination();
     Select(IndexOf("%unset%.nsh"));  // names no variable: runs as it is
     PostMessageA(List().Handle(), WM_KEYDOWN, VK_RETURN, 1);
     test::Pump();

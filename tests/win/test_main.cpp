@@ -5,13 +5,12 @@
 
 #include <gtest/gtest.h>
 
-#include "resources/texts.h"
 #include "ui/application.h"
 
 int main(int argc, char** argv) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
-    ui::Application::Instance().SetTitle(text::kAppTitle);
+    ui::Application::Instance().SetTitle("kelvaro");
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -5,7 +5,6 @@
 
 #include <stdexcept>
 
-#include "launcher/settings_file.h"
 #include "tests/win/access.h"
 #include "ui/application.h"
 
@@ -45,7 +44,14 @@ void RemoveTree(const std::string& path) {
     RemoveDirectoryA(path.c_str());
 }
 
-std::string SettingsPath() { return launcher::SettingsFilePath(); }
+std::string ExeFolder() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder = path;
+    return folder.substr(0, folder.rfind('\\') + 1);
+}
+
+std::string SettingsPath() { return ExeFolder() + "kelvaro.ini"; }
 
 namespace {
 
@@ -182,6 +188,12 @@ void SetFileNameField(HWND dialog, const std::string& text) {
     HWND field = GetDlgItem(dialog, cmb13);
     if (!field) field = GetDlgItem(dialog, edt1);
     SetWindowTextA(field, text.c_str());
+}
+
+std::string FolderShown(HWND dialog) {
+    char folder[MAX_PATH] = {};
+    SendMessageA(dialog, CDM_GETFOLDERPATH, MAX_PATH, reinterpret_cast<LPARAM>(folder));
+    return folder;
 }
 
 void PressButton(HWND dialog, int id) {

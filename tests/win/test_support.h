@@ -32,7 +32,9 @@ using test_files::WriteText;
 bool Exists(const std::string& path);
 void RemoveTree(const std::string& path);
 
-// The settings file of the program under test: beside the test executable.
+// The folder of the program under test, the test executable, with its
+// trailing backslash; its settings file there.
+std::string ExeFolder();
 std::string SettingsPath();
 
 // Left, top, width and height of a control in its parent's client area.
@@ -126,6 +128,8 @@ class DialogDriver : public TimerTask {
 
 // The text of a dialog's file name field, and typing into it.
 std::string FileNameField(HWND dialog);
+// The folder a file dialog shows.
+std::string FolderShown(HWND dialog);
 void SetFileNameField(HWND dialog, const std::string& text);
 void PressButton(HWND dialog, int id);
 
