@@ -46,6 +46,16 @@ BOOL GetSaveFileNameA(LPOPENFILENAMEA ofn) { KELVARO_BOUND("comdlg32.dll", GetSa
 
 void CoTaskMemFree(void* memory) { KELVARO_BOUND("ole32.dll", CoTaskMemFree)(memory); }
 
+LSTATUS RegOpenKeyExA(HKEY root, LPCSTR key, DWORD options, REGSAM access, PHKEY opened) {
+    KELVARO_BOUND("advapi32.dll", RegOpenKeyExA)(root, key, options, access, opened);
+}
+
+LSTATUS RegQueryValueExA(HKEY key, LPCSTR name, LPDWORD reserved, LPDWORD type, LPBYTE data, LPDWORD size) {
+    KELVARO_BOUND("advapi32.dll", RegQueryValueExA)(key, name, reserved, type, data, size);
+}
+
+LSTATUS RegCloseKey(HKEY key) { KELVARO_BOUND("advapi32.dll", RegCloseKey)(key); }
+
 namespace {
 
 HRESULT CoInitializeEx(void* reserved, DWORD model) { KELVARO_BOUND("ole32.dll", CoInitializeEx)(reserved, model); }

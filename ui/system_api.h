@@ -1,5 +1,5 @@
-// The few functions of shell32, comdlg32 and ole32 that the program uses,
-// bound on first use. Loading those DLLs (and, under Wine, the many they pull
+// The few functions of shell32, comdlg32, ole32 and advapi32 that the
+// program uses, bound on first use. Loading those DLLs (and, under Wine, the many they pull
 // in) at start-up would cost more than the rest of the start-up together,
 // and only some actions need them.
 #pragma once
@@ -19,6 +19,9 @@ BOOL SHGetPathFromIDListA(LPCITEMIDLIST item, LPSTR path);
 BOOL GetOpenFileNameA(LPOPENFILENAMEA ofn);
 BOOL GetSaveFileNameA(LPOPENFILENAMEA ofn);
 void CoTaskMemFree(void* memory);
+LSTATUS RegOpenKeyExA(HKEY root, LPCSTR key, DWORD options, REGSAM access, PHKEY opened);
+LSTATUS RegQueryValueExA(HKEY key, LPCSTR name, LPDWORD reserved, LPDWORD type, LPBYTE data, LPDWORD size);
+LSTATUS RegCloseKey(HKEY key);
 // COM in a single-threaded apartment on this thread, which the shell's folder
 // browser needs; made once, on first use, and kept for the rest of the process.
 void InitializeComOnce();
