@@ -79,7 +79,8 @@ add_executable(kelvaro_win_tests
   tests/win/settings_dialog_test.cpp
   tests/win/access.cpp
   tests/win/test_support.cpp
-  tests/common/files.cpp)
+  tests/common/files.cpp
+  tests/common/registry.cpp)
 target_link_libraries(kelvaro_win_tests PRIVATE kelvaro_app gtest ole32)
 target_link_options(kelvaro_win_tests PRIVATE ${KELVARO_STATIC_LINK})
 add_test(NAME win_tests COMMAND kelvaro_win_tests)
@@ -88,6 +89,7 @@ add_executable(kelvaro_e2e_tests
   tests/e2e/e2e_main.cpp
   tests/e2e/bad_input_test.cpp
   tests/common/files.cpp
+  tests/common/registry.cpp
   tests/e2e/e2e_support.cpp
   tests/e2e/high_density_test.cpp
   tests/e2e/run_scripts_test.cpp
@@ -101,6 +103,7 @@ add_dependencies(kelvaro_e2e_tests kelvaro netsh_recorder)
 
 add_executable(netsh_recorder tests/e2e/netsh_recorder.cpp)
 set_target_properties(netsh_recorder PROPERTIES OUTPUT_NAME netsh)
+target_link_libraries(netsh_recorder PRIVATE ntdll)
 target_link_options(netsh_recorder PRIVATE ${KELVARO_STATIC_LINK})
 add_test(NAME e2e_tests COMMAND kelvaro_e2e_tests)
 if(CMAKE_HOST_UNIX)

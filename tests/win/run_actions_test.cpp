@@ -6,8 +6,11 @@
 #include <shlobj.h>
 
 #include <cstring>
+#include <optional>
+#include <stdexcept>
 
 #include "launcher/files.h"
+#include "tests/common/registry.h"
 #include "tests/win/main_form_fixture.h"
 
 namespace {
@@ -241,6 +244,27 @@ TEST_F(RunActionsTest, FileExistsMeansAFileNotAFolder) {
     EXPECT_FALSE(launcher::FileExists(folder / "d.nsh"));
     EXPECT_FALSE(launcher::FileExists(folder / "none.nsh"));
     EXPECT_FALSE(launcher::FileExists(""));
+}
+
+TEST(CmdDelayedExpansion, TheUsersSwitchWhereSetElseTheMachines) {
+    struct Case {
+        std::optional<DWORD> user;
+        std::optional<DWORD> machine;
+        bool on;
+    };
+    const Case cases[] = {{{}, {}, false}, {1, {}, true}, {{}, 1, true}, {0, 1, false}, {1, 0, true}};
+    for (const Case& c : cases) {
+        try {
+            test_registry::Value user(HKEY_CURRENT_USER, test_registry::kCommandProcessor,
+                                      test_registry::kDelayedExpansion, c.user);
+            test_registry::Value machine(HKEY_LOCAL_MACHINE, test_registry::kCommandProcessor,
+                                         test_registry::kDelayedExpansion, c.machine);
+            EXPECT_EQ(launcher::CmdDelayedExpansion(), c.on)
+                << "user " << c.user.value_or(99) << ", machine " << c.machine.value_or(99);
+        } catch (const std::runtime_error& refused) {
+            GTEST_SKIP() << refused.what() << ": the machine's value needs an administrator";
+        }
+    }
 }
 
 }  // namespace
