@@ -142,6 +142,34 @@ TEST_F(RunActionsTest, DropRunsOnlyTheFirstExistingFileAndReleasesTheHandle) {
     EXPECT_FALSE(test::Terminated());
 }
 
+// Records ChangeWindowMessageFilterEx: Wine has no integrity levels, so only
+// the calls can show that an elevated window lets Explorer's drop in.
+struct FilterCall {
+    HWND window;
+    UINT message;
+    DWORD action;
+    void* status;
+    bool operator==(const FilterCall&) const = default;
+};
+std::vector<FilterCall> filterCalls;
+BOOL WINAPI RecordFilterCall(HWND window, UINT message, DWORD action, void* status) {
+    filterCalls.push_back({window, message, action, status});
+    return TRUE;
+}
+
+TEST_F(MainFormTest, ElevatedWindowLetsInTheDropMessagesAndNothingMore) {
+    form = std::make_unique<TMainForm>();
+    test::Access::SetCommandLine(*form, "kelvaro.exe");
+    test::Access::SetMessageFilter(*form, &RecordFilterCall);
+    filterCalls.clear();
+    form->Create();
+    HWND main = form->Handle();
+    const DWORD allow = 1;  // MSGFLT_ALLOW
+    EXPECT_EQ(filterCalls, (std::vector<FilterCall>{{main, WM_DROPFILES, allow, nullptr},
+                                                     {main, WM_COPYDATA, allow, nullptr},
+                                                     {main, 0x0049, allow, nullptr}}));
+}
+
 TEST_F(RunActionsTest, DroppedFolderOrMissingFileRunsNothingButStillCloses) {
     TMainForm& main = CreateWithScripts("Close=1\r\n");
     CreateDirectoryA((folder / "sub.nsh").c_str(), nullptr);
