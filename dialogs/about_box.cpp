@@ -25,7 +25,7 @@ TAboutBox::TAboutBox()
     : font_(text::kFontFace, layout::main_form::kFontHeight, SHIFTJIS_CHARSET, false, ui::dpi::System()),
       linkFont_(text::kFontFace, layout::main_form::kFontHeight, SHIFTJIS_CHARSET, true, ui::dpi::System()),
       linkColor_(kLinkBlue),
-      shellExecute_(&ui::api::ShellExecuteA) {}
+      shellExecute_(&ui::ShellExecuteAsDesktopUser) {}
 
 TAboutBox::~TAboutBox() {
     Destroy();  // the picture control shows the icon, the labels use the fonts
@@ -123,6 +123,7 @@ void TAboutBox::SiteLinkMouseLeave() {
 }
 
 void TAboutBox::SiteLinkClick() {
+    ui::api::InitializeComOnce();  // the shell's ShellExecute needs it
     // Whatever the shell answers, the box closes: there is nothing to report.
     shellExecute_(Handle(), "open", text::kSiteAddress, nullptr, nullptr, SW_SHOW);
     Close();

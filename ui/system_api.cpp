@@ -46,6 +46,14 @@ BOOL GetSaveFileNameA(LPOPENFILENAMEA ofn) { KELVARO_BOUND("comdlg32.dll", GetSa
 
 void CoTaskMemFree(void* memory) { KELVARO_BOUND("ole32.dll", CoTaskMemFree)(memory); }
 
+HRESULT CoCreateInstance(REFCLSID type, IUnknown* outer, DWORD context, REFIID wanted, void** object) {
+    KELVARO_BOUND("ole32.dll", CoCreateInstance)(type, outer, context, wanted, object);
+}
+
+BSTR SysAllocString(const OLECHAR* text) { KELVARO_BOUND("oleaut32.dll", SysAllocString)(text); }
+
+void SysFreeString(BSTR text) { KELVARO_BOUND("oleaut32.dll", SysFreeString)(text); }
+
 LSTATUS RegOpenKeyExA(HKEY root, LPCSTR key, DWORD options, REGSAM access, PHKEY opened) {
     KELVARO_BOUND("advapi32.dll", RegOpenKeyExA)(root, key, options, access, opened);
 }

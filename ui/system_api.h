@@ -1,5 +1,5 @@
-// The few functions of shell32, comdlg32, ole32 and advapi32 that the
-// program uses, bound on first use. Loading those DLLs (and, under Wine, the many they pull
+// The few functions of shell32, comdlg32, ole32, oleaut32 and advapi32 that
+// the program uses, bound on first use. Loading those DLLs (and, under Wine, the many they pull
 // in) at start-up would cost more than the rest of the start-up together,
 // and only some actions need them.
 #pragma once
@@ -19,6 +19,9 @@ BOOL SHGetPathFromIDListA(LPCITEMIDLIST item, LPSTR path);
 BOOL GetOpenFileNameA(LPOPENFILENAMEA ofn);
 BOOL GetSaveFileNameA(LPOPENFILENAMEA ofn);
 void CoTaskMemFree(void* memory);
+HRESULT CoCreateInstance(REFCLSID type, IUnknown* outer, DWORD context, REFIID wanted, void** object);
+BSTR SysAllocString(const OLECHAR* text);
+void SysFreeString(BSTR text);
 LSTATUS RegOpenKeyExA(HKEY root, LPCSTR key, DWORD options, REGSAM access, PHKEY opened);
 LSTATUS RegQueryValueExA(HKEY key, LPCSTR name, LPDWORD reserved, LPDWORD type, LPBYTE data, LPDWORD size);
 LSTATUS RegCloseKey(HKEY key);
