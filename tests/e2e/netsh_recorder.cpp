@@ -67,6 +67,7 @@ int main() {
     arguments.erase(0, arguments.find_first_not_of(' '));
 
     const std::string folder = OwnFolder();
+    // parent.log first: it is complete once netsh.log shows the call.
     const bool logged = AppendLine(folder + "parent.log", ParentCommandLine()) &&
                         AppendLine(folder + "netsh.log", "ARGS=[" + arguments + "]");
     return logged ? 0 : 1;
