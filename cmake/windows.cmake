@@ -13,10 +13,12 @@ add_library(kelvaro_ui STATIC
   ui/list_box.cpp
   ui/panel.cpp
   ui/picture_bitmaps.cpp
+  ui/shell.cpp
   ui/system_api.cpp
   ui/toolbar.cpp
   ui/window.cpp)
-target_link_libraries(kelvaro_ui PUBLIC kelvaro_core comctl32 gdi32 user32)
+# uuid: the shell's interface and class identifiers, data linked in.
+target_link_libraries(kelvaro_ui PUBLIC kelvaro_core comctl32 gdi32 user32 uuid)
 target_compile_definitions(kelvaro_ui PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX STRICT _WIN32_WINNT=0x0501 _WIN32_IE=0x0600)
 
 add_library(kelvaro_app STATIC
@@ -80,15 +82,22 @@ add_executable(kelvaro_win_tests
   tests/win/access.cpp
   tests/win/test_support.cpp
   tests/win/simulated_screens.cpp
-  tests/common/files.cpp)
+  tests/common/files.cpp
+  tests/common/registry.cpp)
 target_link_libraries(kelvaro_win_tests PRIVATE kelvaro_app gtest ole32)
 target_link_options(kelvaro_win_tests PRIVATE ${KELVARO_STATIC_LINK})
-add_test(NAME win_tests COMMAND kelvaro_win_tests)
+# The recording netsh stands in for a program the desktop shell starts.
+add_dependencies(kelvaro_win_tests netsh_recorder)
+# A thread's COM apartment lasts as long as the thread: the about box's tests
+# run in a process of their own, where nothing has made one before the link.
+add_test(NAME win_tests COMMAND kelvaro_win_tests --gtest_filter=-AboutBoxTest.*)
+add_test(NAME win_tests_about_box COMMAND kelvaro_win_tests --gtest_filter=AboutBoxTest.*)
 
 add_executable(kelvaro_e2e_tests
   tests/e2e/e2e_main.cpp
   tests/e2e/bad_input_test.cpp
   tests/common/files.cpp
+  tests/common/registry.cpp
   tests/e2e/e2e_support.cpp
   tests/e2e/high_density_test.cpp
   tests/e2e/run_scripts_test.cpp
@@ -102,6 +111,7 @@ add_dependencies(kelvaro_e2e_tests kelvaro netsh_recorder)
 
 add_executable(netsh_recorder tests/e2e/netsh_recorder.cpp)
 set_target_properties(netsh_recorder PROPERTIES OUTPUT_NAME netsh)
+target_link_libraries(netsh_recorder PRIVATE ntdll)
 target_link_options(netsh_recorder PRIVATE ${KELVARO_STATIC_LINK})
 add_test(NAME e2e_tests COMMAND kelvaro_e2e_tests)
 if(CMAKE_HOST_UNIX)

@@ -8,18 +8,22 @@
 namespace core {
 namespace {
 
-std::string Quoted(std::string_view prefix, std::string_view path) {
-    std::string text(prefix);
+std::string CmdParameters(std::string_view command, std::string_view path, bool delayedExpansion) {
+    // "!" (0x21) is never the second byte of a double-byte character.
+    const bool rewritten = delayedExpansion && path.find('!') != std::string_view::npos;
+    std::string text(rewritten ? "/V:OFF " : "");
+    text += command;
     text += '"';
     text += path;
     text += '"';
     return text;
 }
 
-// Variables that cmd.exe makes up itself when the environment lacks them; the
-// last four are undocumented but expanded all the same.
+// Variables that cmd.exe makes up itself when the environment lacks them
+// (FIRMWARE_TYPE since Windows 8); the last four are undocumented but
+// expanded all the same.
 constexpr std::string_view kDynamicVariables[] = {
-    "CD",     "DATE",       "TIME",         "RANDOM",  "ERRORLEVEL", "CMDEXTVERSION", "CMDCMDLINE",
+    "CD", "DATE", "TIME", "RANDOM", "ERRORLEVEL", "CMDEXTVERSION", "CMDCMDLINE", "FIRMWARE_TYPE",
     "HIGHESTNUMANODENUMBER", "__CD__", "__APPDIR__", "=EXITCODE", "=EXITCODEASCII",
 };
 
@@ -39,9 +43,13 @@ bool Expands(std::string_view name, const VariableLookup& isSet) {
 
 }  // namespace
 
-std::string RunScriptParameters(std::string_view path) { return Quoted("/c netsh -f ", path); }
+std::string RunScriptParameters(std::string_view path, bool delayedExpansion) {
+    return CmdParameters("/c netsh -f ", path, delayedExpansion);
+}
 
-std::string DumpParameters(std::string_view path) { return Quoted("/c netsh -c interface dump > ", path); }
+std::string DumpParameters(std::string_view path, bool delayedExpansion) {
+    return CmdParameters("/c netsh -c interface dump > ", path, delayedExpansion);
+}
 
 std::string_view CmdVariableReference(std::string_view path, const VariableLookup& isSet) {
     // "%" (0x25) is never the second byte of a double-byte character, so the

@@ -10,10 +10,14 @@ namespace core {
 
 inline constexpr char kCommandInterpreter[] = "cmd.exe";
 
-// "/c netsh -f " and the quoted script path.
-std::string RunScriptParameters(std::string_view path);
-// "/c netsh -c interface dump > " and the quoted file path.
-std::string DumpParameters(std::string_view path);
+// "/c netsh -f " and the quoted script path. `delayedExpansion`: cmd.exe
+// expands "!NAME!" and drops a lone "!" there, even between quotes (switched
+// on in the registry); a path holding a "!" then gets "/V:OFF " first, which
+// turns it off for that command alone.
+std::string RunScriptParameters(std::string_view path, bool delayedExpansion);
+// "/c netsh -c interface dump > " and the quoted file path, "/V:OFF " first
+// as above.
+std::string DumpParameters(std::string_view path, bool delayedExpansion);
 // Whether a variable of that name is set where cmd.exe will run.
 using VariableLookup = std::function<bool(std::string_view name)>;
 

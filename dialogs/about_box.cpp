@@ -22,7 +22,7 @@ constexpr COLORREF kLinkRed = RGB(255, 0, 0);
 
 TAboutBox::TAboutBox()
     : linkColor_(kLinkBlue),
-      shellExecute_(&ui::api::ShellExecuteA) {}
+      shellExecute_(&ui::ShellExecuteAsDesktopUser) {}
 
 TAboutBox::~TAboutBox() {
     Destroy();  // the picture control shows the icon
@@ -118,6 +118,7 @@ void TAboutBox::SiteLinkMouseLeave() {
 }
 
 void TAboutBox::SiteLinkClick() {
+    ui::api::InitializeComOnce();  // the shell's ShellExecute needs it
     // Whatever the shell answers, the box closes: there is nothing to report.
     shellExecute_(Handle(), "open", text::kSiteAddress, nullptr, nullptr, SW_SHOW);
     Close();

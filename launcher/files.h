@@ -1,5 +1,5 @@
-// What the launcher asks the system: files, and the environment that the
-// programs it starts inherit.
+// What the launcher asks the system: files, and the environment and set-up of
+// the programs it starts.
 #pragma once
 
 #include <optional>
@@ -17,5 +17,10 @@ std::optional<std::string> FindLongName(const std::string& path);
 
 // True when an environment variable of that name is set, also to "".
 bool EnvironmentHas(std::string_view name);
+
+// Whether cmd.exe, started now, would expand "!NAME!" on its command line:
+// the DelayedExpansion switch under Software\Microsoft\Command Processor,
+// the user's where it is set, else the machine's.
+bool CmdDelayedExpansion();
 
 }  // namespace launcher

@@ -32,12 +32,18 @@ constexpr ToolButton kToolButtons[] = {
 constexpr char kEsc = 27;
 constexpr char kEnter = 13;
 
+// The messages of a drop from Explorer: with 0x0049 (WM_COPYGLOBALDATA) the
+// shell copies the dropped names into the window's process.
+constexpr UINT kDropMessages[] = {WM_DROPFILES, WM_COPYDATA, 0x0049};
+constexpr DWORD kMessageFilterAllow = 1;  // MSGFLT_ALLOW
+
 }  // namespace
 
 TMainForm::TMainForm()
     : OpenDialog1(ui::FileDialog::Kind::Open, text::kFilterOpen),
       SaveDialog1(ui::FileDialog::Kind::Save, text::kFilterSave),
       shellExecute_(&ui::api::ShellExecuteA),
+      changeMessageFilter_(ui::api::FindChangeWindowMessageFilterEx()),
       commandLine_(GetCommandLineA()) {}
 
 TMainForm::~TMainForm() {
@@ -131,8 +137,17 @@ void TMainForm::FormCreate() {
     if (Dpi() != core::kDesignDpi) ApplyIcons();
     // What DragAcceptFiles does, without loading shell32 at start-up for it.
     SetWindowLongA(Handle(), GWL_EXSTYLE, GetWindowLongA(Handle(), GWL_EXSTYLE) | WS_EX_ACCEPTFILES);
+    AcceptDropsFromExplorer();
     LoadFormPosition();
     LoadSettings();
+}
+
+// Run as administrator, the window has a higher integrity than Explorer, and
+// Windows drops the messages of a drop that come from there unless the
+// window lets them in; it lets in those alone.
+void TMainForm::AcceptDropsFromExplorer() {
+    if (!changeMessageFilter_) return;
+    for (UINT message : kDropMessages) changeMessageFilter_(Handle(), message, kMessageFilterAllow, nullptr);
 }
 
 void TMainForm::FormClose() { SaveFormPosition(); }

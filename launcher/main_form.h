@@ -21,6 +21,7 @@
 #include "ui/form.h"
 #include "ui/handles.h"
 #include "ui/shell.h"
+#include "ui/system_api.h"
 #include "ui/test_access.h"
 #include "ui/toolbar.h"
 
@@ -73,6 +74,8 @@ class TMainForm : public ui::Form {
     ui::ImageList CreateToolImages() const;
     SIZE ButtonSize() const;
     void ApplyIcons();
+    // Lets a drop from Explorer through to the window when it runs elevated.
+    void AcceptDropsFromExplorer();
 
     // Settings file operations.
     void LoadSettings();
@@ -109,6 +112,7 @@ class TMainForm : public ui::Form {
     ui::FileDialog OpenDialog1;
     ui::FileDialog SaveDialog1;
     ui::ShellExecuteFunction shellExecute_;
+    ui::api::MessageFilterFunction changeMessageFilter_;  // null before Windows 7
     std::string commandLine_;  // whose arguments the first showing runs
     ui::Form* settings_ = nullptr;
     ui::Form* aboutBox_ = nullptr;

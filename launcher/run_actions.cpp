@@ -53,7 +53,8 @@ void TMainForm::RunScript(const std::string& path) {
     // the others to their close.
     if (RefusedForCmd(path, text::kCmdRewritesRunFormat)) return;
     // Not awaited and not examined: netsh reports to the console itself.
-    shellExecute_(Handle(), nullptr, core::kCommandInterpreter, core::RunScriptParameters(path).c_str(), nullptr,
+    const std::string parameters = core::RunScriptParameters(path, CmdDelayedExpansion());
+    shellExecute_(Handle(), nullptr, core::kCommandInterpreter, parameters.c_str(), nullptr,
                   state_.ShowPrompt ? SW_SHOWNORMAL : SW_HIDE);
 }
 

@@ -15,7 +15,8 @@ void TMainForm::ToolBtnSaveClick() {
                                                                        MB_OKCANCEL | MB_ICONEXCLAMATION) == IDCANCEL)
         return;
     // The interpreter's redirection creates the file; the dump is not awaited.
-    shellExecute_(Handle(), nullptr, core::kCommandInterpreter, core::DumpParameters(path).c_str(), nullptr, SW_SHOWNORMAL);
+    const std::string parameters = core::DumpParameters(path, CmdDelayedExpansion());
+    shellExecute_(Handle(), nullptr, core::kCommandInterpreter, parameters.c_str(), nullptr, SW_SHOWNORMAL);
     RefreshList(state_.LoadDir);
 }
 

@@ -46,6 +46,29 @@ BOOL GetSaveFileNameA(LPOPENFILENAMEA ofn) { KELVARO_BOUND("comdlg32.dll", GetSa
 
 void CoTaskMemFree(void* memory) { KELVARO_BOUND("ole32.dll", CoTaskMemFree)(memory); }
 
+HRESULT CoCreateInstance(REFCLSID type, IUnknown* outer, DWORD context, REFIID wanted, void** object) {
+    KELVARO_BOUND("ole32.dll", CoCreateInstance)(type, outer, context, wanted, object);
+}
+
+BSTR SysAllocString(const OLECHAR* text) { KELVARO_BOUND("oleaut32.dll", SysAllocString)(text); }
+
+void SysFreeString(BSTR text) { KELVARO_BOUND("oleaut32.dll", SysFreeString)(text); }
+
+LSTATUS RegOpenKeyExA(HKEY root, LPCSTR key, DWORD options, REGSAM access, PHKEY opened) {
+    KELVARO_BOUND("advapi32.dll", RegOpenKeyExA)(root, key, options, access, opened);
+}
+
+LSTATUS RegQueryValueExA(HKEY key, LPCSTR name, LPDWORD reserved, LPDWORD type, LPBYTE data, LPDWORD size) {
+    KELVARO_BOUND("advapi32.dll", RegQueryValueExA)(key, name, reserved, type, data, size);
+}
+
+LSTATUS RegCloseKey(HKEY key) { KELVARO_BOUND("advapi32.dll", RegCloseKey)(key); }
+
+MessageFilterFunction FindChangeWindowMessageFilterEx() {
+    FARPROC proc = GetProcAddress(GetModuleHandleA("user32.dll"), "ChangeWindowMessageFilterEx");
+    return reinterpret_cast<MessageFilterFunction>(reinterpret_cast<void*>(proc));
+}
+
 namespace {
 
 HRESULT CoInitializeEx(void* reserved, DWORD model) { KELVARO_BOUND("ole32.dll", CoInitializeEx)(reserved, model); }

@@ -1,5 +1,5 @@
-// The few functions of shell32, comdlg32 and ole32 that the program uses,
-// bound on first use. Loading those DLLs (and, under Wine, the many they pull
+// The few functions of shell32, comdlg32, ole32, oleaut32 and advapi32 that
+// the program uses, bound on first use. Loading those DLLs (and, under Wine, the many they pull
 // in) at start-up would cost more than the rest of the start-up together,
 // and only some actions need them.
 #pragma once
@@ -19,6 +19,17 @@ BOOL SHGetPathFromIDListA(LPCITEMIDLIST item, LPSTR path);
 BOOL GetOpenFileNameA(LPOPENFILENAMEA ofn);
 BOOL GetSaveFileNameA(LPOPENFILENAMEA ofn);
 void CoTaskMemFree(void* memory);
+HRESULT CoCreateInstance(REFCLSID type, IUnknown* outer, DWORD context, REFIID wanted, void** object);
+BSTR SysAllocString(const OLECHAR* text);
+void SysFreeString(BSTR text);
+LSTATUS RegOpenKeyExA(HKEY root, LPCSTR key, DWORD options, REGSAM access, PHKEY opened);
+LSTATUS RegQueryValueExA(HKEY key, LPCSTR name, LPDWORD reserved, LPDWORD type, LPBYTE data, LPDWORD size);
+LSTATUS RegCloseKey(HKEY key);
+// ChangeWindowMessageFilterEx's shape.
+using MessageFilterFunction = BOOL(WINAPI*)(HWND window, UINT message, DWORD action, void* status);
+// user32's ChangeWindowMessageFilterEx (Windows 7 on), or null where it lacks
+// it: looked up, so that the exe still starts there.
+MessageFilterFunction FindChangeWindowMessageFilterEx();
 // COM in a single-threaded apartment on this thread, which the shell's folder
 // browser needs; made once, on first use, and kept for the rest of the process.
 void InitializeComOnce();

@@ -1,6 +1,7 @@
 #include "tests/e2e/e2e_support.h"
 
 #include <commctrl.h>
+#include <shlobj.h>
 
 #include <algorithm>
 #include <stdexcept>
@@ -47,6 +48,21 @@ BOOL CALLBACK FindWindowOf(HWND hwnd, LPARAM lParam) {
     if (pid != search->processId || !IsWindowVisible(hwnd) || std::string(className) != search->className) return TRUE;
     search->found = hwnd;
     return FALSE;
+}
+
+// The lines of a log, each ended by CRLF.
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    for (std::size_t begin = 0, end; (end = text.find("\r\n", begin)) != std::string::npos; begin = end + 2)
+        lines.push_back(text.substr(begin, end - begin));
+    return lines;
+}
+
+// A command line without its program's name, quoted or not.
+std::string ArgumentsOf(const std::string& commandLine) {
+    std::size_t end = commandLine[0] == '"' ? commandLine.find('"', 1) : commandLine.find(' ');
+    std::string arguments = end == std::string::npos ? "" : commandLine.substr(end + 1);
+    return arguments.erase(0, arguments.find_first_not_of(' '));
 }
 
 }  // namespace
@@ -117,15 +133,19 @@ std::vector<std::string> WaitForNetshLog(const Installation& installation, std::
     const DWORD start = GetTickCount();
     std::vector<std::string> lines;
     for (;;) {
-        lines.clear();
-        std::string text = ReadText(installation / "netsh.log");
-        for (std::size_t begin = 0, end; (end = text.find("\r\n", begin)) != std::string::npos; begin = end + 2)
-            lines.push_back(text.substr(begin, end - begin));
+        lines = Lines(ReadText(installation / "netsh.log"));
         if (lines.size() >= count || GetTickCount() - start > timeoutMs) break;
         Sleep(50);
     }
     std::sort(lines.begin(), lines.end());
     return lines;
+}
+
+std::vector<std::string> CmdParameters(const Installation& installation) {
+    std::vector<std::string> parameters;
+    for (const std::string& line : Lines(ReadText(installation / "parent.log"))) parameters.push_back(ArgumentsOf(line));
+    std::sort(parameters.begin(), parameters.end());
+    return parameters;
 }
 
 void PressKey(HWND window, UINT key) {
@@ -136,6 +156,28 @@ void PressKey(HWND window, UINT key) {
 void ClickToolBar(HWND toolBar, int x, int y) {
     PostMessageA(toolBar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
     PostMessageA(toolBar, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+}
+
+void DropFile(HWND window, const std::string& path) {
+    std::string block(sizeof(DROPFILES), '\0');
+    reinterpret_cast<DROPFILES*>(block.data())->pFiles = sizeof(DROPFILES);
+    block += path + std::string(2, '\0');
+    // Where the system answers message 0x0049 (WM_COPYGLOBALDATA, with which
+    // the shell copies the block into the program), its copy is the handle.
+    // Wine does not: there the block is written into the program's memory,
+    // where a fixed block is its own handle (DragFinish then fails to free
+    // it, harmlessly).
+    LRESULT drop = SendMessageA(window, 0x0049, block.size(), reinterpret_cast<LPARAM>(block.data()));
+    if (!drop) {
+        DWORD processId = 0;
+        GetWindowThreadProcessId(window, &processId);
+        HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, processId);
+        void* remote = VirtualAllocEx(process, nullptr, block.size(), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+        WriteProcessMemory(process, remote, block.data(), block.size(), nullptr);
+        CloseHandle(process);
+        drop = reinterpret_cast<LRESULT>(remote);
+    }
+    PostMessageA(window, WM_DROPFILES, static_cast<WPARAM>(drop), 0);
 }
 
 void ConfirmFileDialog(HWND dialog, const std::string& path) {

@@ -54,16 +54,22 @@ class Process {
 };
 
 // A recording netsh.exe in the installation, which cmd.exe finds before the
-// real netsh: each call appends "ARGS=[<its arguments>]" to netsh.log there.
+// real netsh: each call appends "ARGS=[<its arguments>]" to netsh.log there,
+// and the command line of the cmd.exe that started it to parent.log.
 void InstallRecordingNetsh(const Installation& installation);
 // The recorded lines, sorted, once there are at least `count` (or the time is up).
 std::vector<std::string> WaitForNetshLog(const Installation& installation, std::size_t count,
                                          DWORD timeoutMs = kPatience);
+// What each cmd.exe that started a recorded netsh was given after its own
+// name, sorted; complete once WaitForNetshLog has seen the calls.
+std::vector<std::string> CmdParameters(const Installation& installation);
 
 // Presses a key in the program as the keyboard would: down, then up.
 void PressKey(HWND window, UINT key);
 // Clicks another process's tool bar at a point of its client area.
 void ClickToolBar(HWND toolBar, int x, int y);
+// Drops a file on a window of another process, as the shell hands it over.
+void DropFile(HWND window, const std::string& path);
 
 // Types a path into a file dialog of another process and confirms it.
 void ConfirmFileDialog(HWND dialog, const std::string& path);

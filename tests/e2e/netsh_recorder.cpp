@@ -1,11 +1,64 @@
 // Stands in for netsh in the end-to-end tests: cmd.exe finds this netsh.exe in
 // the current folder first. It appends its arguments, exactly as cmd.exe passed
-// them, to netsh.log beside itself: "ARGS=[<arguments>]". The log is opened
-// for this writer alone, waiting while another has it, so consoles running
-// at the same time never overwrite each other's lines.
+// them, to netsh.log beside itself: "ARGS=[<arguments>]"; and the whole command
+// line of the process that started it (cmd.exe's, whose switches say how cmd
+// read the line) to parent.log. The logs are opened for this writer alone,
+// waiting while another has them, so consoles running at the same time never
+// overwrite each other's lines.
 #include <windows.h>
+#include <winternl.h>
 
 #include <string>
+
+namespace {
+
+std::string OwnFolder() {
+    char self[MAX_PATH];
+    DWORD length = GetModuleFileNameA(nullptr, self, MAX_PATH);
+    std::string path(self, length);
+    return path.substr(0, path.find_last_of('\\') + 1);
+}
+
+bool AppendLine(const std::string& log, const std::string& line) {
+    HANDLE file = INVALID_HANDLE_VALUE;
+    for (int attempt = 0; attempt < 1000 && file == INVALID_HANDLE_VALUE; ++attempt) {
+        file = CreateFileA(log.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE) Sleep(10);
+    }
+    if (file == INVALID_HANDLE_VALUE) return false;
+    SetFilePointer(file, 0, nullptr, FILE_END);
+    const std::string text = line + "\r\n";
+    DWORD written = 0;
+    WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    CloseHandle(file);
+    return true;
+}
+
+// Read from the parent's process parameters, which hold it as it was given.
+std::string ParentCommandLine() {
+    PROCESS_BASIC_INFORMATION own{};
+    NtQueryInformationProcess(GetCurrentProcess(), ProcessBasicInformation, &own, sizeof own, nullptr);
+    HANDLE parent = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE,
+                                static_cast<DWORD>(own.InheritedFromUniqueProcessId));
+    if (!parent) return "(parent gone)";
+    PROCESS_BASIC_INFORMATION info{};
+    PEB peb{};
+    RTL_USER_PROCESS_PARAMETERS parameters{};
+    std::wstring line;
+    if (NT_SUCCESS(NtQueryInformationProcess(parent, ProcessBasicInformation, &info, sizeof info, nullptr)) &&
+        ReadProcessMemory(parent, info.PebBaseAddress, &peb, sizeof peb, nullptr) &&
+        ReadProcessMemory(parent, peb.ProcessParameters, &parameters, sizeof parameters, nullptr)) {
+        line.resize(parameters.CommandLine.Length / sizeof(wchar_t));
+        ReadProcessMemory(parent, parameters.CommandLine.Buffer, line.data(), parameters.CommandLine.Length, nullptr);
+    }
+    CloseHandle(parent);
+    std::string text(line.size() * 2, '\0');
+    text.resize(WideCharToMultiByte(CP_ACP, 0, line.data(), static_cast<int>(line.size()), text.data(),
+                                    static_cast<int>(text.size()), nullptr, nullptr));
+    return text;
+}
+
+}  // namespace
 
 int main() {
     std::string commandLine = GetCommandLineA();
@@ -13,20 +66,9 @@ int main() {
     std::string arguments = end == std::string::npos ? "" : commandLine.substr(end + 1);
     arguments.erase(0, arguments.find_first_not_of(' '));
 
-    char self[MAX_PATH];
-    DWORD length = GetModuleFileNameA(nullptr, self, MAX_PATH);
-    std::string log(self, length);
-    log = log.substr(0, log.find_last_of('\\') + 1) + "netsh.log";
-    HANDLE file = INVALID_HANDLE_VALUE;
-    for (int attempt = 0; attempt < 1000 && file == INVALID_HANDLE_VALUE; ++attempt) {
-        file = CreateFileA(log.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (file == INVALID_HANDLE_VALUE) Sleep(10);
-    }
-    if (file == INVALID_HANDLE_VALUE) return 1;
-    SetFilePointer(file, 0, nullptr, FILE_END);
-    std::string line = "ARGS=[" + arguments + "]\r\n";
-    DWORD written = 0;
-    WriteFile(file, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
-    CloseHandle(file);
-    return 0;
+    const std::string folder = OwnFolder();
+    // parent.log first: it is complete once netsh.log shows the call.
+    const bool logged = AppendLine(folder + "parent.log", ParentCommandLine()) &&
+                        AppendLine(folder + "netsh.log", "ARGS=[" + arguments + "]");
+    return logged ? 0 : 1;
 }

@@ -2,12 +2,22 @@
 // netsh.exe in the program's folder logs what cmd.exe hands it.
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <utility>
+
+#include "tests/common/registry.h"
 #include "tests/e2e/e2e_support.h"
 
 namespace {
 
 // 表ソ.nsh: both characters have 0x5C as their second byte.
 const std::string kJapanese = "\x95\x5C\x83\x5C.nsh";
+
+// The tool buttons' centres at 96 dpi.
+constexpr int kOpenButtonX = 0 + 11;
+constexpr int kSaveButtonX = 23 + 11;
+constexpr int kRunButtonX = 54 + 11;
+constexpr int kButtonY = 2 + 11;
 
 class RunScriptsTest : public testing::Test {
  protected:
@@ -28,6 +38,39 @@ class RunScriptsTest : public testing::Test {
                                      reinterpret_cast<LPARAM>(wide.c_str()));
         ASSERT_GE(index, 0) << name;
         SendMessageW(list, LB_SETCURSEL, index, 0);
+    }
+
+    // Runs the script `name` from the list, the open dialog, a drop and the
+    // command line, and saves the configuration as `dump`: five netsh calls.
+    void RunOnEveryRouteAndSave(const std::string& name, const std::string& dump) {
+        const std::string script = installation / name;
+        auto called = [&](std::size_t times) { return e2e::WaitForNetshLog(installation, times).size() == times; };
+        {
+            e2e::Process kelvaro(installation);
+            HWND window = kelvaro.MainWindow();
+            ASSERT_NE(window, nullptr);
+            HWND list = FindWindowExA(window, nullptr, "LISTBOX", nullptr);
+            HWND toolBar = FindWindowExA(window, nullptr, "ToolbarWindow32", nullptr);
+            Select(list, name);
+            e2e::PressKey(list, VK_RETURN);
+            ASSERT_TRUE(called(1));
+            e2e::ClickToolBar(toolBar, kOpenButtonX, kButtonY);
+            HWND dialog = kelvaro.Dialog();
+            ASSERT_NE(dialog, nullptr);
+            e2e::ConfirmFileDialog(dialog, script);
+            ASSERT_TRUE(called(2));
+            e2e::DropFile(window, script);
+            ASSERT_TRUE(called(3));
+            e2e::ClickToolBar(toolBar, kSaveButtonX, kButtonY);
+            dialog = kelvaro.Dialog();
+            ASSERT_NE(dialog, nullptr);
+            e2e::ConfirmFileDialog(dialog, dump);
+            ASSERT_TRUE(called(4));
+            e2e::PressKey(list, VK_ESCAPE);
+            ASSERT_TRUE(kelvaro.WaitForExit());
+        }
+        e2e::Process kelvaro(installation, "\"" + script + "\"");
+        ASSERT_TRUE(kelvaro.WaitForExit());
     }
 
     e2e::Installation installation;
@@ -52,7 +95,7 @@ TEST_F(RunScriptsTest, EnterDoubleClickAndRunButtonLogTheSelectedPath) {
     ASSERT_EQ(e2e::WaitForNetshLog(installation, 2).size(), 2u);
 
     Select(list, kJapanese);
-    e2e::ClickToolBar(toolBar, 54 + 11, 2 + 11);  // the run button
+    e2e::ClickToolBar(toolBar, kRunButtonX, kButtonY);
     EXPECT_EQ(e2e::WaitForNetshLog(installation, 3),
               (std::vector<std::string>{Logged(installation / "a.nsh"), Logged(installation / "b c.nsh"),
                                         Logged(installation / kJapanese)}));
@@ -70,6 +113,33 @@ TEST_F(RunScriptsTest, CloseAfterRunEndsTheProgramAfterTheRun) {
     ASSERT_TRUE(kelvaro.WaitForExit());
     EXPECT_EQ(e2e::WaitForNetshLog(installation, 1), std::vector<std::string>{Logged(installation / "b c.nsh")});
     EXPECT_NE(e2e::ReadText(installation / "kelvaro.ini").find("[FORM]"), std::string::npos);
+}
+
+// With delayed expansion switched on in the registry, cmd.exe reads "!" even
+// between quotes (hi!x.nsh would reach netsh as hix.nsh): every route then
+// starts it with /V:OFF. Wine's cmd ignores the registry's switch, so what
+// cmd was given shows the difference here; netsh gets the names either way.
+TEST_F(RunScriptsTest, ExclamationMarkReachesNetshOnEveryRouteWhateverCmdsDelayedExpansion) {
+    const std::string script = installation / "hi!x.nsh";
+    const std::string dump = installation / "dump!x.nsh";
+    e2e::WriteText(script, "");
+    const std::pair<std::optional<DWORD>, std::string> settings[] = {{std::nullopt, ""}, {1, "/V:OFF "}};
+    for (const auto& [value, switches] : settings) {
+        SCOPED_TRACE(switches);
+        test_registry::Value delayedExpansion(HKEY_CURRENT_USER, test_registry::kCommandProcessor,
+                                              test_registry::kDelayedExpansion, value);
+        for (const std::string& old : {installation / "netsh.log", installation / "parent.log", dump})
+            DeleteFileA(old.c_str());
+        RunOnEveryRouteAndSave("hi!x.nsh", dump);
+        EXPECT_EQ(e2e::WaitForNetshLog(installation, 5),
+                  (std::vector<std::string>{"ARGS=[-c interface dump ]", Logged(script), Logged(script),
+                                            Logged(script), Logged(script)}));
+        const std::string run = switches + "/c netsh -f \"" + script + "\"";
+        EXPECT_EQ(e2e::CmdParameters(installation),
+                  (std::vector<std::string>{switches + "/c netsh -c interface dump > \"" + dump + "\"", run, run, run,
+                                            run}));
+        EXPECT_TRUE(e2e::WaitForFile(dump)) << "the redirection made the file under its own name";
+    }
 }
 
 TEST_F(RunScriptsTest, CommandLineRunsEachExistingScriptThenEnds) {
@@ -94,7 +164,7 @@ TEST_F(RunScriptsTest, NothingToRunStillEndsTheProgramAndStartsNothing) {
         e2e::Process kelvaro(installation);
         HWND window = kelvaro.MainWindow();
         ASSERT_NE(window, nullptr);
-        e2e::ClickToolBar(FindWindowExA(window, nullptr, "ToolbarWindow32", nullptr), 54 + 11, 2 + 11);
+        e2e::ClickToolBar(FindWindowExA(window, nullptr, "ToolbarWindow32", nullptr), kRunButtonX, kButtonY);
         ASSERT_TRUE(kelvaro.WaitForExit());
     }
     {  // arguments that name no file

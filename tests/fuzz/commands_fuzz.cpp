@@ -26,8 +26,8 @@ bool IsSet(std::string_view name) {
 
 bool Known(std::string_view name) {
     static const std::vector<std::string> dynamic = {"CD", "DATE", "TIME", "RANDOM", "ERRORLEVEL", "CMDEXTVERSION",
-                                                     "CMDCMDLINE", "HIGHESTNUMANODENUMBER", "__CD__", "__APPDIR__",
-                                                     "=EXITCODE", "=EXITCODEASCII"};
+                                                     "CMDCMDLINE", "FIRMWARE_TYPE", "HIGHESTNUMANODENUMBER", "__CD__",
+                                                     "__APPDIR__", "=EXITCODE", "=EXITCODEASCII"};
     if (name.empty()) return false;
     return IsSet(name) || std::find(dynamic.begin(), dynamic.end(), Upper(name)) != dynamic.end();
 }

@@ -4,10 +4,30 @@
 
 using namespace core;
 
-TEST(Commands, PathsAreQuotedUnchanged) {
-    EXPECT_EQ(RunScriptParameters("C:\\nsh\\home.nsh"), "/c netsh -f \"C:\\nsh\\home.nsh\"");
-    EXPECT_EQ(RunScriptParameters("C:\\my nsh\\a&b.nsh"), "/c netsh -f \"C:\\my nsh\\a&b.nsh\"");
-    EXPECT_EQ(DumpParameters("C:\\nsh\\new home.nsh"), "/c netsh -c interface dump > \"C:\\nsh\\new home.nsh\"");
+TEST(Commands, PathsAreQuotedUnchangedAndAnExclamationMarkTurnsDelayedExpansionOff) {
+    struct Case {
+        const char* path;
+        bool delayedExpansion;
+        const char* run;
+        const char* dump;
+    };
+    const Case cases[] = {
+        {"C:\\nsh\\home.nsh", false, "/c netsh -f \"C:\\nsh\\home.nsh\"",
+         "/c netsh -c interface dump > \"C:\\nsh\\home.nsh\""},
+        {"C:\\my nsh\\a&b.nsh", false, "/c netsh -f \"C:\\my nsh\\a&b.nsh\"",
+         "/c netsh -c interface dump > \"C:\\my nsh\\a&b.nsh\""},
+        {"C:\\nsh\\new home.nsh", true, "/c netsh -f \"C:\\nsh\\new home.nsh\"",
+         "/c netsh -c interface dump > \"C:\\nsh\\new home.nsh\""},
+        {"C:\\x\\hi!x.nsh", false, "/c netsh -f \"C:\\x\\hi!x.nsh\"", "/c netsh -c interface dump > \"C:\\x\\hi!x.nsh\""},
+        {"C:\\x\\hi!x.nsh", true, "/V:OFF /c netsh -f \"C:\\x\\hi!x.nsh\"",
+         "/V:OFF /c netsh -c interface dump > \"C:\\x\\hi!x.nsh\""},
+        {"C:\\!OS!\\\x95\x5C.nsh", true, "/V:OFF /c netsh -f \"C:\\!OS!\\\x95\x5C.nsh\"",
+         "/V:OFF /c netsh -c interface dump > \"C:\\!OS!\\\x95\x5C.nsh\""},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(RunScriptParameters(c.path, c.delayedExpansion), c.run) << c.delayedExpansion;
+        EXPECT_EQ(DumpParameters(c.path, c.delayedExpansion), c.dump) << c.delayedExpansion;
+    }
 }
 
 TEST(Commands, OnlyVariablesThatCmdWouldExpandAreFound) {
@@ -28,6 +48,7 @@ TEST(Commands, OnlyVariablesThatCmdWouldExpandAreFound) {
     EXPECT_EQ(found("%cd%.nsh"), "%cd%");
     EXPECT_EQ(found("at %Time%.nsh"), "%Time%");
     EXPECT_EQ(found("%RANDOM:~0,1%.nsh"), "%RANDOM:~0,1%");
+    EXPECT_EQ(found("%FIRMWARE_TYPE%.nsh"), "%FIRMWARE_TYPE%");
     EXPECT_EQ(found("%CDX%.nsh"), "");
 }
 

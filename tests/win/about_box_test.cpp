@@ -3,8 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "launcher/settings_file.h"
 #include "resources/texts.h"
 #include "tests/win/main_form_fixture.h"
+#include "ui/shell.h"
+#include "ui/system_api.h"
 
 namespace {
 
@@ -182,6 +187,11 @@ TEST_F(AboutBoxTest, LinkOpensTheSiteOnTheReleaseOverItAndClosesTheBox) {
     EXPECT_FALSE(call.hasParameters);
     EXPECT_FALSE(call.hasDirectory);
     EXPECT_EQ(call.show, SW_SHOW);
+    // The shell's ShellExecute needs a COM apartment, which the link's route
+    // makes: S_FALSE, there already is one.
+    const HRESULT apartment = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    if (SUCCEEDED(apartment)) CoUninitialize();
+    EXPECT_EQ(apartment, S_FALSE);
 }
 
 struct Placements {
@@ -211,6 +221,21 @@ TEST_F(AboutBoxTest, FirstShowingCentredLaterOnesWhereLeft) {
     RECT second{};
     GetWindowRect(about.Handle(), &second);
     EXPECT_EQ((std::vector<LONG>{second.left, second.top}), (std::vector<LONG>{30, 20})) << "where it was left";
+}
+
+// The desktop shell starts what the link opens, as the signed-in user: the
+// program is its child, not ours (Wine's desktop, explorer.exe, answers the
+// shell's ShellExecute as Windows' does). The recording netsh logs its parent.
+TEST(ShellExecuteAsDesktopUser, TheDesktopShellStartsTheProgram) {
+    test::TempFolder folder;
+    ASSERT_TRUE(CopyFileA((launcher::ExeFolder() + "netsh.exe").c_str(), (folder / "netsh.exe").c_str(), FALSE));
+    ui::api::InitializeComOnce();
+    ui::ShellExecuteAsDesktopUser(nullptr, "open", (folder / "netsh.exe").c_str(), "-f x.nsh", nullptr, SW_HIDE);
+    for (int i = 0; i < 600 && test::ReadText(folder / "netsh.log").empty(); ++i) Sleep(50);
+    EXPECT_EQ(test::ReadText(folder / "netsh.log"), "ARGS=[-f x.nsh]\r\n");
+    std::string parent = test::ReadText(folder / "parent.log");
+    std::transform(parent.begin(), parent.end(), parent.begin(), [](char c) { return static_cast<char>(tolower(c)); });
+    EXPECT_NE(parent.find("explorer.exe"), std::string::npos) << parent;
 }
 
 }  // namespace

@@ -30,6 +30,9 @@ struct Access {
     static void SetShellExecute(launcher::TMainForm& form, ui::ShellExecuteFunction function) {
         form.shellExecute_ = function;
     }
+    static void SetMessageFilter(launcher::TMainForm& form, ui::api::MessageFilterFunction function) {
+        form.changeMessageFilter_ = function;
+    }
     static void SetShellExecute(dialogs::TAboutBox& box, ui::ShellExecuteFunction function) {
         box.shellExecute_ = function;
     }

@@ -6,8 +6,11 @@
 #include <shlobj.h>
 
 #include <cstring>
+#include <optional>
+#include <stdexcept>
 
 #include "launcher/files.h"
+#include "tests/common/registry.h"
 #include "tests/win/main_form_fixture.h"
 
 namespace {
@@ -139,6 +142,34 @@ TEST_F(RunActionsTest, DropRunsOnlyTheFirstExistingFileAndReleasesTheHandle) {
     EXPECT_FALSE(test::Terminated());
 }
 
+// Records ChangeWindowMessageFilterEx: Wine has no integrity levels, so only
+// the calls can show that an elevated window lets Explorer's drop in.
+struct FilterCall {
+    HWND window;
+    UINT message;
+    DWORD action;
+    void* status;
+    bool operator==(const FilterCall&) const = default;
+};
+std::vector<FilterCall> filterCalls;
+BOOL WINAPI RecordFilterCall(HWND window, UINT message, DWORD action, void* status) {
+    filterCalls.push_back({window, message, action, status});
+    return TRUE;
+}
+
+TEST_F(MainFormTest, ElevatedWindowLetsInTheDropMessagesAndNothingMore) {
+    form = std::make_unique<TMainForm>();
+    test::Access::SetCommandLine(*form, "kelvaro.exe");
+    test::Access::SetMessageFilter(*form, &RecordFilterCall);
+    filterCalls.clear();
+    form->Create();
+    HWND main = form->Handle();
+    const DWORD allow = 1;  // MSGFLT_ALLOW
+    EXPECT_EQ(filterCalls, (std::vector<FilterCall>{{main, WM_DROPFILES, allow, nullptr},
+                                                     {main, WM_COPYDATA, allow, nullptr},
+                                                     {main, 0x0049, allow, nullptr}}));
+}
+
 TEST_F(RunActionsTest, DroppedFolderOrMissingFileRunsNothingButStillCloses) {
     TMainForm& main = CreateWithScripts("Close=1\r\n");
     CreateDirectoryA((folder / "sub.nsh").c_str(), nullptr);
@@ -256,6 +287,27 @@ TEST_F(RunActionsTest, FileExistsMeansAFileNotAFolder) {
     EXPECT_FALSE(launcher::FileExists(folder / "d.nsh"));
     EXPECT_FALSE(launcher::FileExists(folder / "none.nsh"));
     EXPECT_FALSE(launcher::FileExists(""));
+}
+
+TEST(CmdDelayedExpansion, TheUsersSwitchWhereSetElseTheMachines) {
+    struct Case {
+        std::optional<DWORD> user;
+        std::optional<DWORD> machine;
+        bool on;
+    };
+    const Case cases[] = {{{}, {}, false}, {1, {}, true}, {{}, 1, true}, {0, 1, false}, {1, 0, true}};
+    for (const Case& c : cases) {
+        try {
+            test_registry::Value user(HKEY_CURRENT_USER, test_registry::kCommandProcessor,
+                                      test_registry::kDelayedExpansion, c.user);
+            test_registry::Value machine(HKEY_LOCAL_MACHINE, test_registry::kCommandProcessor,
+                                         test_registry::kDelayedExpansion, c.machine);
+            EXPECT_EQ(launcher::CmdDelayedExpansion(), c.on)
+                << "user " << c.user.value_or(99) << ", machine " << c.machine.value_or(99);
+        } catch (const std::runtime_error& refused) {
+            GTEST_SKIP() << refused.what() << ": the machine's value needs an administrator";
+        }
+    }
 }
 
 }  // namespace
