@@ -5,8 +5,6 @@
 
 #include <algorithm>
 
-#include "launcher/settings_file.h"
-#include "resources/texts.h"
 #include "tests/win/main_form_fixture.h"
 #include "ui/shell.h"
 #include "ui/system_api.h"
@@ -74,8 +72,14 @@ TEST_F(AboutBoxTest, Layout) {
         EXPECT_LE(r[0] + r[2], 169 - 2) << ui::Control(label).Text();
         EXPECT_LE(r[1] + r[3], 89 - 2) << ui::Control(label).Text();
     }
-    EXPECT_EQ(ui::Control(Version()).Text(), "Ver " KELVARO_VERSION);
-    EXPECT_EQ(ui::Control(SiteLink()).Text(), text::kSiteLink);
+    EXPECT_EQ(ui::Control(Version()).Text(), "Ver 0.3.0");
+    EXPECT_EQ(ui::Control(SiteLink()).Text(), "開発元サイト");
+    // Sized to their texts: 44 and 66 wide, 12 high in MS P Gothic itself;
+    // 52 and 66 wide, 13 high in IPA P Gothic, which the test prefix gives.
+    const bool real = test::IsRealFont(reinterpret_cast<HFONT>(SendMessageA(Version(), WM_GETFONT, 0, 0)),
+                                       "ＭＳ Ｐゴシック");
+    EXPECT_EQ(test::Placement(Version()), real ? (std::vector<LONG>{112, 16, 44, 12}) : (std::vector<LONG>{112, 16, 52, 13}));
+    EXPECT_EQ(test::Placement(SiteLink()), real ? (std::vector<LONG>{53, 64, 66, 12}) : (std::vector<LONG>{53, 64, 66, 13}));
     EXPECT_EQ(GetNextDlgTabItem(about.Handle(), nullptr, FALSE), OKButton()) << "the only tab stop";
     EXPECT_EQ(GetNextDlgTabItem(about.Handle(), OKButton(), FALSE), OKButton());
 }
@@ -95,11 +99,12 @@ TEST_F(AboutBoxTest, LayoutFollowsTheDensity) {
         std::vector<LONG> panel;   // 8, 8, 169 x 89
         std::vector<LONG> ok;      // 56, 114, 75 x 25
         LONG picture;              // 32 square
+        LONG fontHeight;           // -12
     };
     const AtDpi densities[] = {
-        {120, {231, 185}, {10, 10, 211, 111}, {70, 143, 94, 31}, 40},
-        {144, {278, 222}, {12, 12, 254, 134}, {84, 171, 113, 38}, 48},
-        {192, {370, 296}, {16, 16, 338, 178}, {112, 228, 150, 50}, 64},
+        {120, {231, 185}, {10, 10, 211, 111}, {70, 143, 94, 31}, 40, -15},
+        {144, {278, 222}, {12, 12, 254, 134}, {84, 171, 113, 38}, 48, -18},
+        {192, {370, 296}, {16, 16, 338, 178}, {112, 228, 150, 50}, 64, -24},
     };
     about.Show();
     int dpi = 96;
@@ -119,7 +124,7 @@ TEST_F(AboutBoxTest, LayoutFollowsTheDensity) {
         DeleteObject(icon.hbmColor);
         LOGFONTA link{};
         GetObjectA(reinterpret_cast<HFONT>(SendMessageA(SiteLink(), WM_GETFONT, 0, 0)), sizeof link, &link);
-        EXPECT_EQ(link.lfHeight, -MulDiv(12, at.dpi, 96));
+        EXPECT_EQ(link.lfHeight, at.fontHeight);
         EXPECT_TRUE(link.lfUnderline) << "the link keeps its own font";
     }
 }
@@ -165,6 +170,8 @@ TEST_F(AboutBoxTest, LinkOpensTheSiteOnTheReleaseOverItAndClosesTheBox) {
         [](void* context) {
             auto& p = *static_cast<LinkPresses*>(context);
             HWND link = p.test->SiteLink();
+            // Released over the link after a press elsewhere: no click.
+            SendMessageA(link, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
             // Pressed, then released off the link: no click.
             SendMessageA(link, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
             SendMessageA(link, WM_LBUTTONUP, 0, MAKELPARAM(-5 & 0xFFFF, 3));
@@ -183,7 +190,7 @@ TEST_F(AboutBoxTest, LinkOpensTheSiteOnTheReleaseOverItAndClosesTheBox) {
     const test::ShellCall& call = shell.Calls()[0];
     EXPECT_EQ(call.owner, about.Handle());
     EXPECT_EQ(call.verb, "open");
-    EXPECT_EQ(call.file, text::kSiteAddress);
+    EXPECT_EQ(call.file, "https://kelvaro.example/");
     EXPECT_FALSE(call.hasParameters);
     EXPECT_FALSE(call.hasDirectory);
     EXPECT_EQ(call.show, SW_SHOW);
@@ -228,7 +235,7 @@ TEST_F(AboutBoxTest, FirstShowingCentredLaterOnesWhereLeft) {
 // shell's ShellExecute as Windows' does). The recording netsh logs its parent.
 TEST(ShellExecuteAsDesktopUser, TheDesktopShellStartsTheProgram) {
     test::TempFolder folder;
-    ASSERT_TRUE(CopyFileA((launcher::ExeFolder() + "netsh.exe").c_str(), (folder / "netsh.exe").c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA((test::ExeFolder() + "netsh.exe").c_str(), (folder / "netsh.exe").c_str(), FALSE));
     ui::api::InitializeComOnce();
     ui::ShellExecuteAsDesktopUser(nullptr, "open", (folder / "netsh.exe").c_str(), "-f x.nsh", nullptr, SW_HIDE);
     for (int i = 0; i < 600 && test::ReadText(folder / "netsh.log").empty(); ++i) Sleep(50);
