@@ -9,29 +9,6 @@
 namespace e2e {
 namespace {
 
-std::string OwnFolder() {
-    char path[MAX_PATH];
-    DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string text(path, length);
-    return text.substr(0, text.find_last_of('\\') + 1);
-}
-
-void RemoveTree(const std::string& path) {
-    WIN32_FIND_DATAA entry;
-    HANDLE search = FindFirstFileA((path + "\\*").c_str(), &entry);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            std::string name = entry.cFileName;
-            if (name == "." || name == "..") continue;
-            std::string child = path + "\\" + name;
-            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) RemoveTree(child);
-            else DeleteFileA(child.c_str());
-        } while (FindNextFileA(search, &entry));
-        FindClose(search);
-    }
-    RemoveDirectoryA(path.c_str());
-}
-
 // A visible top-level window of one process and one class.
 struct WindowSearch {
     DWORD processId;
@@ -68,18 +45,9 @@ std::string ArgumentsOf(const std::string& commandLine) {
 }  // namespace
 
 Installation::Installation() {
-    char base[MAX_PATH];
-    GetTempPathA(MAX_PATH, base);
-    static int counter = 0;
-    folder_ = std::string(base) + "kelvaro-e2e-" + std::to_string(GetCurrentProcessId()) + "-" +
-              std::to_string(++counter);
-    RemoveTree(folder_);
-    CreateDirectoryA(folder_.c_str(), nullptr);
-    if (!CopyFileA((OwnFolder() + "kelvaro.exe").c_str(), Exe().c_str(), FALSE))
-        throw std::runtime_error("cannot copy kelvaro.exe into " + folder_);
+    if (!CopyFileA((test_files::ExeFolder() + "kelvaro.exe").c_str(), Exe().c_str(), FALSE))
+        throw std::runtime_error("cannot copy kelvaro.exe into " + Folder());
 }
-
-Installation::~Installation() { RemoveTree(folder_); }
 
 Process::Process(const Installation& installation, const std::string& arguments) {
     std::string commandLine = "\"" + installation.Exe() + "\"" + (arguments.empty() ? "" : " " + arguments);
@@ -126,7 +94,7 @@ bool Process::WaitForExit(DWORD* exitCode, DWORD timeoutMs) {
 }
 
 void InstallRecordingNetsh(const Installation& installation) {
-    CopyFileA((OwnFolder() + "netsh.exe").c_str(), (installation / "netsh.exe").c_str(), FALSE);
+    CopyFileA((test_files::ExeFolder() + "netsh.exe").c_str(), (installation / "netsh.exe").c_str(), FALSE);
 }
 
 std::vector<std::string> WaitForNetshLog(const Installation& installation, std::size_t count, DWORD timeoutMs) {

@@ -16,19 +16,11 @@ namespace e2e {
 inline constexpr DWORD kPatience = 30000;
 
 // A folder under the temporary folder holding a copy of kelvaro.exe.
-class Installation {
+class Installation : public test_files::TempFolder {
  public:
     Installation();
-    ~Installation();
-    Installation(const Installation&) = delete;
-    Installation& operator=(const Installation&) = delete;
-
-    const std::string& Folder() const { return folder_; }
-    std::string operator/(const std::string& name) const { return folder_ + "\\" + name; }
+    const std::string& Folder() const { return Path(); }
     std::string Exe() const { return *this / "kelvaro.exe"; }
-
- private:
-    std::string folder_;
 };
 
 // A started kelvaro.exe; killed at the end of the test if still running.

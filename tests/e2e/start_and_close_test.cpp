@@ -31,19 +31,4 @@ TEST(StartAndClose, FirstStartListsScriptsAndEscStoresTheBounds) {
               "[FORM]\r\nLeft=0\r\nTop=0\r\nWidth=180\r\nHeight=100\r\n");
 }
 
-TEST(StartAndClose, StoredBoundsAreUsedAndOtherContentSurvives) {
-    e2e::Installation installation;
-    e2e::WriteText(installation / "kelvaro.ini",
-                   "; kept by hand\r\n[FORM]\r\nLeft=40\r\nTop=30\r\nWidth=300\r\nHeight=200\r\n[MINE]\r\nx=1\r\n");
-    e2e::Process kelvaro(installation);
-    HWND window = kelvaro.MainWindow();
-    ASSERT_NE(window, nullptr);
-    EXPECT_EQ(e2e::ScreenBounds(window), (std::vector<LONG>{40, 30, 300, 200}));
-
-    PostMessageA(window, WM_CLOSE, 0, 0);  // the close box
-    ASSERT_TRUE(kelvaro.WaitForExit());
-    EXPECT_EQ(e2e::ReadText(installation / "kelvaro.ini"),
-              "; kept by hand\r\n[FORM]\r\nLeft=40\r\nTop=30\r\nWidth=300\r\nHeight=200\r\n[MINE]\r\nx=1\r\n");
-}
-
 }  // namespace

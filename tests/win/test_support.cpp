@@ -10,46 +10,7 @@
 
 namespace test {
 
-TempFolder::TempFolder() {
-    char base[MAX_PATH];
-    GetTempPathA(MAX_PATH, base);
-    static int counter = 0;
-    path_ = std::string(base) + "kelvaro-test-" + std::to_string(GetCurrentProcessId()) + "-" +
-            std::to_string(++counter);
-    RemoveTree(path_);
-    if (!CreateDirectoryA(path_.c_str(), nullptr)) throw std::runtime_error("cannot create " + path_);
-}
-
-TempFolder::~TempFolder() { RemoveTree(path_); }
-
 bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-void RemoveTree(const std::string& path) {
-    DWORD attributes = GetFileAttributesA(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) return;
-    if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileA(path.c_str());
-        return;
-    }
-    WIN32_FIND_DATAA entry;
-    HANDLE search = FindFirstFileA((path + "\\*").c_str(), &entry);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            std::string name = entry.cFileName;
-            if (name != "." && name != "..") RemoveTree(path + "\\" + name);
-        } while (FindNextFileA(search, &entry));
-        FindClose(search);
-    }
-    RemoveDirectoryA(path.c_str());
-}
-
-std::string ExeFolder() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder = path;
-    return folder.substr(0, folder.rfind('\\') + 1);
-}
 
 std::string SettingsPath() { return ExeFolder() + "kelvaro.ini"; }
 

@@ -12,29 +12,13 @@
 
 namespace test {
 
-// A fresh folder under the temporary folder, removed with what it holds.
-class TempFolder {
- public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    const std::string& Path() const { return path_; }  // without a trailing backslash
-    std::string operator/(const std::string& name) const { return path_ + "\\" + name; }
-
- private:
-    std::string path_;
-};
-
+using test_files::ExeFolder;
 using test_files::ReadText;
+using test_files::RemoveTree;
+using test_files::TempFolder;
 using test_files::WriteText;
 bool Exists(const std::string& path);
-void RemoveTree(const std::string& path);
-
-// The folder of the program under test, the test executable, with its
-// trailing backslash; its settings file there.
-std::string ExeFolder();
+// The settings file of the program under test, beside the test executable.
 std::string SettingsPath();
 
 // Left, top, width and height of a control in its parent's client area.
