@@ -278,15 +278,33 @@ TEST_F(MainFormTest, ToolBarAndListLayout) {
     EXPECT_TRUE(GetWindowLongA(List().Handle(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
 }
 
-// A dialog as its first showing shows it: client size, font height, outer rectangle.
-struct FirstShowing {
+// A dialog as a showing shows it: client size, font height, outer rectangle,
+// focus; and, in the first, where the user then moves it and what he focuses.
+struct Showing {
     ui::Form* dialog;
-    std::vector<LONG> client;
-    LONG fontHeight;
-    RECT outer;
+    int focusBefore;  // the control the user leaves focused
+    std::vector<LONG> client{};
+    LONG fontHeight = 0;
+    RECT outer{};
+    int focus = 0;
 };
 
-TEST_F(MainFormTest, DialogsShowFirstAtTheDensityOfTheMainWindowsScreenCentredThere) {
+void LookAndClose(void* context) {
+    auto& shown = *static_cast<Showing*>(context);
+    HWND window = shown.dialog->Handle();
+    shown.client = test::ClientSize(window);
+    GetWindowRect(window, &shown.outer);
+    LOGFONTA font{};
+    HWND button = FindWindowExA(window, nullptr, "Button", nullptr);
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(button, WM_GETFONT, 0, 0)), sizeof font, &font);
+    shown.fontHeight = font.lfHeight;
+    shown.focus = GetDlgCtrlID(GetFocus());
+    SetWindowPos(window, nullptr, 1100, 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER);  // the user moves it
+    SetFocus(test::Find(window, shown.focusBefore));
+    PostMessageA(GetFocus(), WM_CHAR, 27, 1);  // Esc leaves the focus where it is
+}
+
+TEST_F(MainFormTest, DialogsShowFirstAtTheDensityOfTheMainWindowsScreenCentredThereLaterWhereLeft) {
     // Windows are made on the laptop at 96 dpi; the main window stands on a
     // 144-dpi screen to its right.
     test::SimulatedScreens screens({{{{0, 0, 1024, 768}, {0, 0, 1024, 728}, true}, 96},
@@ -299,30 +317,30 @@ TEST_F(MainFormTest, DialogsShowFirstAtTheDensityOfTheMainWindowsScreenCentredTh
     dialogs::TAboutBox about;
     about.Create(form->Handle());
     form->Show();
-    const std::pair<ui::Form*, std::vector<LONG>> dialogs[] = {{&settings, {545, 309}}, {&about, {278, 222}}};
-    for (const auto& [dialog, client] : dialogs) {
-        FirstShowing shown{dialog, {}, 0, {}};
-        test::Soon soon(
-            [](void* context) {
-                auto& shown = *static_cast<FirstShowing*>(context);
-                HWND window = shown.dialog->Handle();
-                shown.client = test::ClientSize(window);
-                GetWindowRect(window, &shown.outer);
-                LOGFONTA font{};
-                HWND button = FindWindowExA(window, nullptr, "Button", nullptr);
-                GetObjectA(reinterpret_cast<HFONT>(SendMessageA(button, WM_GETFONT, 0, 0)), sizeof font, &font);
-                shown.fontHeight = font.lfHeight;
-                PostMessageA(window, WM_CHAR, 27, 1);
-            },
-            &shown);
-        dialog->ShowModal();
-        ASSERT_TRUE(soon.Done());
-        SCOPED_TRACE(client[0]);
-        EXPECT_EQ(shown.client, client);
-        EXPECT_EQ(shown.fontHeight, -18);
-        const LONG width = shown.outer.right - shown.outer.left, height = shown.outer.bottom - shown.outer.top;
-        EXPECT_EQ(shown.outer.left, 1024 + (1280 - width) / 2);
-        EXPECT_EQ(shown.outer.top, (1024 - height) / 2);
+    struct Expected {
+        ui::Form* dialog;
+        std::vector<LONG> client;
+        int firstFocus;  // the first control in tab order
+        int leftFocused;
+    };
+    const Expected dialogs[] = {{&settings, {545, 309}, dialogs::kBtnSet, dialogs::kChkTop},
+                                {&about, {278, 222}, dialogs::kOKButton, dialogs::kOKButton}};
+    for (const Expected& expected : dialogs) {
+        Showing first{expected.dialog, expected.leftFocused}, later{expected.dialog, expected.leftFocused};
+        for (Showing* shown : {&first, &later}) {
+            test::Soon soon(&LookAndClose, shown);
+            expected.dialog->ShowModal();
+            ASSERT_TRUE(soon.Done());
+        }
+        SCOPED_TRACE(expected.client[0]);
+        EXPECT_EQ(first.client, expected.client);
+        EXPECT_EQ(first.fontHeight, -18);
+        const LONG width = first.outer.right - first.outer.left, height = first.outer.bottom - first.outer.top;
+        EXPECT_EQ((std::vector<LONG>{first.outer.left, first.outer.top}),
+                  (std::vector<LONG>{1024 + (1280 - width) / 2, (1024 - height) / 2}));
+        EXPECT_EQ(first.focus, expected.firstFocus);
+        EXPECT_EQ((std::vector<LONG>{later.outer.left, later.outer.top}), (std::vector<LONG>{1100, 60}));
+        EXPECT_EQ(later.focus, expected.leftFocused);
     }
 }
 

@@ -51,14 +51,11 @@ class SettingsDialogTest : public MainFormTest {
     test::MessageBoxes boxes;
 };
 
-TEST_F(SettingsDialogTest, WithoutSettingsFileShowsTheDefaults) {
+TEST_F(SettingsDialogTest, DefaultsWithoutAFileOnlyTheTextOneChecksABoxAndOthersAreStoredAsZero) {
     settings.Show();
     EXPECT_EQ(edtDirOpen().Text(), test::ExeFolder());
     EXPECT_TRUE(chkPrompt().Checked());
     EXPECT_FALSE(chkClose().Checked() || chkOtherExt().Checked() || chkTop().Checked());
-}
-
-TEST_F(SettingsDialogTest, OnlyTheTextOneChecksABoxAndOthersAreStoredAsZero) {
     for (const char* value : {"true", "01", ""}) {
         WriteSettings(std::string("[CHECKBOX]\r\nDos=") + value + "\r\nClose=1\r\n");
         settings.Show();
@@ -223,43 +220,6 @@ TEST_F(SettingsDialogTest, LayoutFollowsTheDensity) {
         GetObjectA(reinterpret_cast<HFONT>(SendMessageA(chkTop().Handle(), WM_GETFONT, 0, 0)), sizeof font, &font);
         EXPECT_EQ(font.lfHeight, at.fontHeight);
     }
-}
-
-struct Showing {
-    RECT placement;
-    HWND focus;
-};
-
-TEST_F(SettingsDialogTest, FirstShowingCentredLaterOnesWhereLeftWithTheFocusAsLeft) {
-    Showing first{}, second{};
-    std::pair<SettingsDialogTest*, Showing*> firstVisit{this, &first}, secondVisit{this, &second};
-    OpenFromMainWindow(
-        [](void* context) {
-            auto* pair = static_cast<std::pair<SettingsDialogTest*, Showing*>*>(context);
-            HWND dialog = pair->first->settings.Handle();
-            GetWindowRect(dialog, &pair->second->placement);
-            pair->second->focus = GetFocus();
-            SetWindowPos(dialog, nullptr, 40, 50, 0, 0, SWP_NOSIZE | SWP_NOZORDER);  // the user moves it
-            pair->first->chkTop().Focus();
-            PostMessageA(pair->first->chkTop().Handle(), WM_CHAR, 27, 1);  // Esc leaves the focus where it is
-        },
-        &firstVisit);
-    OpenFromMainWindow(
-        [](void* context) {
-            auto* pair = static_cast<std::pair<SettingsDialogTest*, Showing*>*>(context);
-            GetWindowRect(pair->first->settings.Handle(), &pair->second->placement);
-            pair->second->focus = GetFocus();
-            PostMessageA(pair->first->settings.Handle(), WM_CHAR, 27, 1);
-        },
-        &secondVisit);
-    const int width = first.placement.right - first.placement.left;
-    const int height = first.placement.bottom - first.placement.top;
-    EXPECT_EQ(first.placement.left, (GetSystemMetrics(SM_CXSCREEN) - width) / 2);
-    EXPECT_EQ(first.placement.top, (GetSystemMetrics(SM_CYSCREEN) - height) / 2);
-    EXPECT_EQ(first.focus, btnSet().Handle());
-    EXPECT_EQ(second.placement.left, 40);
-    EXPECT_EQ(second.placement.top, 50);
-    EXPECT_EQ(second.focus, chkTop().Handle());
 }
 
 TEST_F(SettingsDialogTest, FolderBrowserPutsTheChosenFolderInTheFieldAndCancelKeepsTheText) {
