@@ -6,9 +6,11 @@ set(KELVARO_STATIC_LINK -static -static-libgcc -static-libstdc++)
 add_library(kelvaro_ui STATIC
   ui/application.cpp
   ui/controls.cpp
+  ui/dialog.cpp
   ui/screen.cpp
   ui/file_dialog.cpp
   ui/form.cpp
+  ui/form_placement.cpp
   ui/label.cpp
   ui/list_box.cpp
   ui/panel.cpp
@@ -25,14 +27,11 @@ add_library(kelvaro_app STATIC
   controls/hscroll_listbox.cpp
   dialogs/about_box.cpp
   dialogs/settings_dialog.cpp
-  launcher/main_form.cpp
-  launcher/main_form_settings.cpp
-  launcher/command_line_start.cpp
   launcher/files.cpp
-  launcher/pin.cpp
-  launcher/run_actions.cpp
-  launcher/save_action.cpp
-  launcher/script_list.cpp
+  launcher/main_form.cpp
+  launcher/main_form_runs.cpp
+  launcher/main_form_save_pin.cpp
+  launcher/main_form_settings.cpp
   launcher/settings_file.cpp)
 target_link_libraries(kelvaro_app PUBLIC kelvaro_ui)
 

@@ -13,10 +13,21 @@ namespace {
 
 namespace lay = layout::about;
 
-constexpr char kEsc = 27;
 constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kLabel = WS_VISIBLE | SS_LEFT | SS_NOPREFIX;
 constexpr COLORREF kLinkBlue = RGB(0, 0, 255);
 constexpr COLORREF kLinkRed = RGB(255, 0, 0);
+
+// In the order the box declares them; the labels size themselves to their text.
+constexpr ui::Dialog::ControlSpec kControls[] = {
+    {kAboutPanel1, nullptr, nullptr, 0, 0, false, lay::kPanel},
+    {kProductName, "STATIC", text::kProductName, kLabel, 0, true, {lay::kProductName.x, lay::kProductName.y}},
+    {kCopyright, "STATIC", text::kCopyright, kLabel, 0, true, {lay::kCopyright.x, lay::kCopyright.y}},
+    {kOKButton, "BUTTON", text::kOkButton, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, false, lay::kOkButton},
+    {kVersion, "STATIC", text::kVersion, kLabel, 0, true, {lay::kVersion.x, lay::kVersion.y}},
+    {kSiteLink, "STATIC", text::kSiteLink, kLabel | SS_NOTIFY, 0, true, {lay::kSiteLink.x, lay::kSiteLink.y}},
+    {kImage1, "STATIC", nullptr, WS_VISIBLE | SS_ICON, 0, true, lay::kImage},
+};
 
 }  // namespace
 
@@ -29,69 +40,38 @@ TAboutBox::~TAboutBox() {
 }
 
 void TAboutBox::Create(HWND owner) {
-    ui::Form::Style style{text::kAboutCaption, lay::kDesignBounds, kDialogStyle, WS_EX_DLGMODALFRAME,
-                          {text::kFontFace, layout::kFontHeight, layout::kFontCharset}, true, owner};
-    style.centerOnFirstShow = true;
-    style.controlsAtFirstShow = true;
-    style.windowAtFirstUse = true;
-    CreateForm(style);
+    CreateForm({.caption = text::kAboutCaption,
+                .bounds = lay::kDesignBounds,
+                .style = kDialogStyle,
+                .exStyle = WS_EX_DLGMODALFRAME,
+                .font = {text::kFontFace, layout::kFontHeight, layout::kFontCharset},
+                .owner = owner,
+                .dialog = true});
 }
 
 void TAboutBox::CreateControls() {
-    // Declaration order; Layout() places them.
-    Panel1.Create(Handle(), {}, kAboutPanel1);
-    CreateLabel(text::kProductName, kProductName, 0, FontHandle());
-    CreateLabel(text::kCopyright, kCopyright, 0, FontHandle());
-    HWND ok = CreateControl("BUTTON", text::kOkButton, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, {}, kOKButton);
-    SetDefaultButton(ok);
-    CreateLabel(text::kVersion, kVersion, 0, FontHandle());
+    MakeControls(kControls, Panel1);
+    SetDefaultButton(Item(kOKButton));
     const HFONT linkFont = AddFont({text::kFontFace, layout::kFontHeight, layout::kFontCharset, true});
-    SiteLink.Attach(CreateLabel(text::kSiteLink, kSiteLink, SS_NOTIFY, linkFont));
+    SendMessageA(Item(kSiteLink), WM_SETFONT, reinterpret_cast<WPARAM>(linkFont), FALSE);
+    SiteLink.Attach(Item(kSiteLink));
     SiteLink.OnMouseEnter = [this] { SiteLinkMouseEnter(); };
     SiteLink.OnMouseLeave = [this] { SiteLinkMouseLeave(); };
     SiteLink.OnClick = [this] { SiteLinkClick(); };
-    CreateControl("STATIC", nullptr, WS_VISIBLE | SS_ICON, 0, {}, kImage1, Panel1.Handle());
     Layout();
-}
-
-HWND TAboutBox::CreateLabel(const char* text, int id, DWORD extraStyle, HFONT font) {
-    HWND label = CreateControl("STATIC", text, WS_VISIBLE | SS_LEFT | SS_NOPREFIX | extraStyle, 0, {}, id,
-                               Panel1.Handle());
-    SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    return label;
 }
 
 void TAboutBox::Layout() {
     SetClientSize(lay::kClientWidth, lay::kClientHeight);
-    Place(Panel1.Handle(), lay::kPanel);
-    Place(GetDlgItem(Handle(), kOKButton), lay::kOkButton);
-    const std::pair<int, core::Point> labels[] = {
-        {kProductName, lay::kProductName}, {kCopyright, lay::kCopyright},
-        {kVersion, lay::kVersion},         {kSiteLink, lay::kSiteLink}};
-    for (const auto& [id, at] : labels) PlaceLabel(GetDlgItem(Panel1.Handle(), id), at);
+    PlaceControls(kControls);
     // The picture is the icon's drawing, at the density; an icon draws it through its mask.
-    HWND image = GetDlgItem(Panel1.Handle(), kImage1);
-    Place(image, lay::kImage);
     ui::Icon picture = ui::CreateIcon(art::IconLarge(), Scale(lay::kImage.width));
-    SendMessageA(image, STM_SETICON, reinterpret_cast<WPARAM>(picture.Get()), 0);
+    SendMessageA(Item(kImage1), STM_SETICON, reinterpret_cast<WPARAM>(picture.Get()), 0);
     picture_ = std::move(picture);  // the control has let the old one go
-}
-
-// A label sizes itself to its text, in the font it draws with.
-void TAboutBox::PlaceLabel(HWND label, core::Point at) {
-    const HFONT font = reinterpret_cast<HFONT>(SendMessageA(label, WM_GETFONT, 0, 0));
-    const SIZE size = ui::TextSize(font, ui::Control(label).Text());
-    SetWindowPos(label, nullptr, Scale(at.x), Scale(at.y), size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TAboutBox::DpiChanged() {
     if (ControlsCreated()) Layout();
-}
-
-void TAboutBox::FormKeyPress(char& key) {
-    if (key != kEsc) return;
-    key = 0;
-    Close();
 }
 
 void TAboutBox::ControlCommand(int id, int code) {

@@ -5,7 +5,7 @@
 #include <windows.h>
 
 #include "ui/controls.h"
-#include "ui/form.h"
+#include "ui/dialog.h"
 #include "ui/handles.h"
 #include "ui/label.h"
 #include "ui/panel.h"
@@ -24,7 +24,7 @@ enum AboutControl : int {
     kImage1,
 };
 
-class TAboutBox : public ui::Form {
+class TAboutBox : public ui::Dialog {
  public:
     TAboutBox();
     ~TAboutBox() override;
@@ -34,7 +34,6 @@ class TAboutBox : public ui::Form {
 
  protected:
     void CreateControls() override;
-    void FormKeyPress(char& key) override;
     void ControlCommand(int id, int code) override;
     HBRUSH ControlColor(HWND control, HDC dc) override;
     void DpiChanged() override;
@@ -46,11 +45,8 @@ class TAboutBox : public ui::Form {
     void SiteLinkMouseEnter();
     void SiteLinkMouseLeave();
     void SiteLinkClick();
-    // Placed by Layout().
-    HWND CreateLabel(const char* text, int id, DWORD extraStyle, HFONT font);
     // Every control where the layout puts it at the box's density.
     void Layout();
-    void PlaceLabel(HWND label, core::Point at);
 
     ui::Icon picture_;
     ui::Panel Panel1;

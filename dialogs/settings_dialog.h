@@ -5,7 +5,7 @@
 #include <array>
 
 #include "ui/controls.h"
-#include "ui/form.h"
+#include "ui/dialog.h"
 #include "ui/panel.h"
 
 namespace dialogs {
@@ -23,9 +23,9 @@ enum SettingsControl : int {
     kEdtDirOpenLabel,
 };
 
-class TSettings : public ui::Form {
+class TSettings : public ui::Dialog {
  public:
-    TSettings();
+    TSettings() = default;
     ~TSettings() override;
     // Makes the dialog, owned by `owner`; its window is made hidden at its
     // first showing.
@@ -34,7 +34,6 @@ class TSettings : public ui::Form {
  protected:
     void CreateControls() override;
     void FormShow() override;
-    void FormKeyPress(char& key) override;
     void ControlCommand(int id, int code) override;
     void DpiChanged() override;
 
@@ -46,23 +45,14 @@ class TSettings : public ui::Form {
     void btnSetClick();
     void btnCancelClick();
     void btnDirSel1Click();
-    // Placed by Layout().
-    HWND CreateInPanel(const char* className, const char* text, DWORD style, DWORD exStyle, int id);
     // Every control where the layout puts it at the dialog's density.
     void Layout();
-    // The check boxes, in the order of the switches they show.
-    std::array<ui::CheckBox*, 4> SwitchBoxes();
 
-    ui::Button btnSet;
-    ui::Button btnCancel;
+    ui::Control edtDirOpen() const { return ui::Control(Item(kEdtDirOpen)); }
+    // The check boxes, in the order of the switches they show.
+    std::array<ui::CheckBox, 4> SwitchBoxes() const;
+
     ui::Panel Panel1;
-    ui::Control edtDirOpen;
-    ui::Button btnDirSel1;
-    ui::CheckBox chkPrompt;
-    ui::CheckBox chkClose;
-    ui::CheckBox chkOtherExt;
-    ui::CheckBox chkTop;
-    ui::Control folderLabel_;
 };
 
 }  // namespace dialogs

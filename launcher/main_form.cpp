@@ -15,29 +15,26 @@ namespace {
 
 namespace lay = layout::main_form;
 
-struct ToolButton {
-    int command;  // 0 for a separator
-    int image;
-    const char* hint;
-};
-
-// Left to right; separators are 8 pixels wide, buttons 23.
-constexpr ToolButton kToolButtons[] = {
-    {kToolBtnOpen, 0, text::kHintOpen},   {kToolBtnSave, 1, text::kHintSave},         {0, 0, nullptr},
-    {kToolBtnExec, 2, text::kHintExec},   {0, 0, nullptr},                            {kToolBtnTop, kImageUnpinned, text::kHintPin},
-    {0, 0, nullptr},                      {kToolBtnSettings, 3, text::kHintSettings}, {0, 0, nullptr},
-    {kToolBtnAbout, 4, text::kHintAbout},
-};
-
-constexpr char kEsc = 27;
-constexpr char kEnter = 13;
-
 // The messages of a drop from Explorer: with 0x0049 (WM_COPYGLOBALDATA) the
 // shell copies the dropped names into the window's process.
 constexpr UINT kDropMessages[] = {WM_DROPFILES, WM_COPYDATA, 0x0049};
 constexpr DWORD kMessageFilterAllow = 1;  // MSGFLT_ALLOW
 
 }  // namespace
+
+// Left to right; separators are 8 pixels wide, buttons 23.
+const TMainForm::ToolButton TMainForm::kToolButtons[] = {
+    {kToolBtnOpen, 0, text::kHintOpen, &TMainForm::ToolBtnOpenClick},
+    {kToolBtnSave, 1, text::kHintSave, &TMainForm::ToolBtnSaveClick},
+    {},
+    {kToolBtnExec, 2, text::kHintExec, &TMainForm::ToolBtnExecClick},
+    {},
+    {kToolBtnTop, kImageUnpinned, text::kHintPin, &TMainForm::ToolBtnTopClick},
+    {},
+    {kToolBtnSettings, 3, text::kHintSettings, &TMainForm::ToolBtnSettingsClick},
+    {},
+    {kToolBtnAbout, 4, text::kHintAbout, &TMainForm::ToolBtnAboutClick},
+};
 
 TMainForm::TMainForm()
     : OpenDialog1(ui::FileDialog::Kind::Open, text::kFilterOpen),
@@ -55,12 +52,13 @@ void TMainForm::Create() {
     // the process. Other densities give the window icons of their own sizes.
     static const HICON iconLarge = ui::CreateIcon(art::IconLarge(), art::IconLarge().width).Release();
     static const HICON iconSmall = ui::CreateIcon(art::IconSmall(), art::IconSmall().width).Release();
-    Style style{text::kAppTitle, lay::kDesignBounds, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0,
-                {text::kFontFace, layout::kFontHeight, layout::kFontCharset}, true};
-    style.className = kClassName;
-    style.icon = iconLarge;
-    style.smallIcon = iconSmall;
-    CreateForm(style);
+    CreateForm({.caption = text::kAppTitle,
+                .bounds = lay::kDesignBounds,
+                .style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                .font = {text::kFontFace, layout::kFontHeight, layout::kFontCharset},
+                .className = kClassName,
+                .icon = iconLarge,
+                .smallIcon = iconSmall});
 }
 
 void TMainForm::SetDialogs(ui::Form* settings, ui::Form* aboutBox) {
@@ -100,7 +98,6 @@ void TMainForm::CreateList() {
     // The font reaches the list once it is attached, so that it measures in it.
     SendMessageA(list_.Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), FALSE);
     list_.SetItemHeight(Scale(lay::kListItemHeight));
-    list_.OnKeyPress = [this](char& key) { HScrollListbox1KeyPress(key); };
 }
 
 void TMainForm::ClientResized(int width, int height) {
@@ -150,44 +147,21 @@ void TMainForm::AcceptDropsFromExplorer() {
     for (UINT message : kDropMessages) changeMessageFilter_(Handle(), message, kMessageFilterAllow, nullptr);
 }
 
-void TMainForm::FormClose() { SaveFormPosition(); }
-
-void TMainForm::FormKeyPress(char& key) {
-    if (key != kEsc) return;
-    key = 0;
-    Close();
-}
-
-void TMainForm::HScrollListbox1KeyPress(char& key) {
-    if (key != kEnter) return;
-    key = 0;
-    ToolBtnExecClick();
-}
-
-void TMainForm::HScrollListbox1DblClick() { ToolBtnExecClick(); }
-
-void TMainForm::ToolBtnSettingsClick() {
-    if (settings_) settings_->ShowModal();
-    LoadSettings();  // whatever the dialog's result: the file says what holds
-}
-
-void TMainForm::ToolBtnAboutClick() {
-    if (aboutBox_) aboutBox_->ShowModal();
-}
-
 void TMainForm::ControlCommand(int id, int code) {
-    switch (id) {
-    case kToolBtnOpen: ToolBtnOpenClick(); break;
-    case kToolBtnSave: ToolBtnSaveClick(); break;
-    case kToolBtnExec: ToolBtnExecClick(); break;
-    case kToolBtnTop: ToolBtnTopClick(); break;
-    case kToolBtnSettings: ToolBtnSettingsClick(); break;
-    case kToolBtnAbout: ToolBtnAboutClick(); break;
-    case kHScrollListbox1:
+    if (id == kHScrollListbox1) {
         if (code == LBN_DBLCLK) HScrollListbox1DblClick();
-        break;
-    default: break;
+        return;
     }
+    for (const ToolButton& button : kToolButtons)
+        if (button.command == id && button.click) (this->*button.click)();
+}
+
+bool TMainForm::PreviewKey(const MSG& msg) {
+    if (Form::PreviewKey(msg)) return true;  // Esc, wherever it is typed
+    if (msg.message != WM_CHAR || msg.hwnd != list_.Handle()) return false;
+    char key = static_cast<char>(msg.wParam);
+    HScrollListbox1KeyPress(key);
+    return key == 0;
 }
 
 LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -1,14 +1,16 @@
 // The main window: a tool bar over the list of scripts in the load folder.
 //
-// Its handlers, by file:
-//   main_form.cpp           creation and layout, FormCreate, FormClose, the keys,
-//                           ToolBtnSettingsClick, ToolBtnAboutClick, the list's double-click
-//   main_form_settings.cpp  LoadSettings, LoadFormPosition, SaveFormPosition, WMEndSession
-//   script_list.cpp         RefreshList
-//   run_actions.cpp         RunScript, ToolBtnExecClick, ToolBtnOpenClick, WMDropFiles
-//   command_line_start.cpp  FormShow: the scripts named on the command line
-//   save_action.cpp         ToolBtnSaveClick
-//   pin.cpp                 ToolBtnTopClick, Pin
+// Its handlers, by what the user does, and the file that holds them:
+//   main_form.cpp           the window: creation, layout, densities, FormCreate,
+//                           the tool buttons' table and commands, the keys
+//   main_form_runs.cpp      the list and the runs: RefreshList, RunScript,
+//                           ToolBtnExecClick, ToolBtnOpenClick, WMDropFiles,
+//                           FormShow (the command line), HScrollListbox1DblClick,
+//                           HScrollListbox1KeyPress
+//   main_form_save_pin.cpp  save and pin: ToolBtnSaveClick, ToolBtnTopClick, Pin
+//   main_form_settings.cpp  settings and position: LoadSettings, LoadFormPosition,
+//                           SaveFormPosition, FormClose, WMEndSession,
+//                           ToolBtnSettingsClick, ToolBtnAboutClick
 #pragma once
 
 #include <windows.h>
@@ -60,14 +62,23 @@ class TMainForm : public ui::Form {
     void FormCreate() override;
     void FormShow() override;
     void FormClose() override;
-    void FormKeyPress(char& key) override;
     void ControlCommand(int id, int code) override;
+    bool PreviewKey(const MSG& msg) override;
     void ClientResized(int width, int height) override;
     void DpiChanged() override;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
     friend struct test::Access;
+
+    // A tool button: its image, its hint and what a click does; a separator has none.
+    struct ToolButton {
+        int command = 0;
+        int image = 0;
+        const char* hint = nullptr;
+        void (TMainForm::*click)() = nullptr;
+    };
+    static const ToolButton kToolButtons[];
 
     void CreateToolBar();
     void CreateList();

@@ -1,5 +1,7 @@
-// The main window's use of the settings file.
+// The main window's settings and position: the settings file read and
+// applied, the dialogs that change it, the bounds restored and stored.
 #include "launcher/main_form.h"
+
 #include <iterator>
 
 #include "core/placement.h"
@@ -51,6 +53,17 @@ void TMainForm::SaveFormPosition() {
     const int values[] = {bounds.left, bounds.top, bounds.width, bounds.height};
     IniFile ini(SettingsFilePath());
     for (std::size_t i = 0; i < std::size(keys::kBounds); ++i) ini.WriteInteger(keys::kBounds[i], values[i]);
+}
+
+void TMainForm::FormClose() { SaveFormPosition(); }
+
+void TMainForm::ToolBtnSettingsClick() {
+    if (settings_) settings_->ShowModal();
+    LoadSettings();  // whatever the dialog's result: the file says what holds
+}
+
+void TMainForm::ToolBtnAboutClick() {
+    if (aboutBox_) aboutBox_->ShowModal();
 }
 
 void TMainForm::WMEndSession() {

@@ -48,28 +48,19 @@ bool Application::HandleOneMessage() {
 }
 
 void Application::Dispatch(MSG& msg) {
-    if (msg.message == WM_CHAR && PreviewKey(msg)) return;
-    if (msg.message == WM_KEYDOWN && DialogKey(msg)) return;
+    if (IsKeyMessage(msg) && PreviewKey(msg)) return;
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
 }
 
-// Key preview: a form that asks for it sees each typed character before the
-// focused control; a character it sets to 0 goes no further.
-bool Application::PreviewKey(MSG& msg) {
-    Form* form = FormOf(msg.hwnd);
-    if (!form || !form->KeyPreview()) return false;
-    char key = static_cast<char>(msg.wParam);
-    Guard([&] { form->PreviewKeyPress(key); });
-    if (key == 0) return true;
-    msg.wParam = static_cast<unsigned char>(key);
-    return false;
-}
+bool Application::IsKeyMessage(const MSG& msg) { return msg.message == WM_KEYDOWN || msg.message == WM_CHAR; }
 
-bool Application::DialogKey(MSG& msg) {
+// Key preview: the form of the window a key is for sees it first; a key it
+// uses goes no further.
+bool Application::PreviewKey(const MSG& msg) {
     Form* form = FormOf(msg.hwnd);
     bool used = false;
-    if (form) Guard([&] { used = form->HandleDialogKey(msg); });
+    if (form) Guard([&] { used = form->PreviewKey(msg); });
     return used;
 }
 

@@ -1,5 +1,6 @@
-// The application object: its title, the forms it knows, the message loop with
-// key preview, and the error box that every caught failure ends in.
+// The application object: its title, the forms it knows, the message loop
+// (whose key messages go to their form first), and the error box that every
+// caught failure ends in.
 #pragma once
 
 #include <windows.h>
@@ -65,8 +66,8 @@ class Application {
 
     Application() = default;
     void Dispatch(MSG& msg);
-    bool PreviewKey(MSG& msg);
-    bool DialogKey(MSG& msg);
+    static bool IsKeyMessage(const MSG& msg);
+    bool PreviewKey(const MSG& msg);
     Form* FormOf(HWND hwnd) const;
     HWND ActiveOwner() const;
 

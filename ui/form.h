@@ -1,5 +1,7 @@
-// A top-level window of the program: bounds with size limits, key preview,
-// the close request and modal showing. Subclasses add controls and handlers.
+// A top-level window of the program: bounds with size limits, the one key
+// step every window takes, the close request and modal showing. Subclasses
+// add controls and handlers. form.cpp holds the making, showing, closing and
+// keys; form_placement.cpp the bounds, the centring and the densities.
 //
 // Densities: the layouts are given at 96 dpi. A form knows the density it is
 // drawn at (Dpi()) and scales the figures it is given for its own size and
@@ -27,30 +29,26 @@ class Form : public Window {
  public:
     ~Form() override;
 
-    // Makes the window now if its making was put off (windowAtFirstUse).
-    void EnsureWindow();
-
     // How the form's window is made; given to CreateForm.
     struct Style {
-        const char* caption;
-        Bounds bounds;  // at 96 dpi
-        DWORD style;
-        DWORD exStyle;
-        FontSpec font;  // made at the form's density, given to every control it creates
-        bool keyPreview;
+        const char* caption = "";
+        Bounds bounds{};  // at 96 dpi
+        DWORD style = 0;
+        DWORD exStyle = 0;
+        FontSpec font{};  // made at the form's density, given to every control it creates
         HWND owner = nullptr;
-        bool centerOnFirstShow = false;  // later showings keep where it was left
-        // Controls made at the first showing, not at creation: a form that
-        // may never be shown costs start-up nothing but its window.
-        bool controlsAtFirstShow = false;
-        // Not even the window until the form is first shown (or a form made
-        // after it is): start-up makes only the windows the user sees.
-        bool windowAtFirstUse = false;
+        // A dialog: its window and controls are made at its first showing
+        // (start-up makes only the windows the user sees), which centres it;
+        // later showings keep it where it was left.
+        bool dialog = false;
         // Forms of one class share its icons.
         const char* className = "KelvaroForm";
         HICON icon = nullptr;
         HICON smallIcon = nullptr;
     };
+
+    // Makes the window now if the form is a dialog not yet shown.
+    void EnsureWindow();
 
     void Show();
     void Hide();
@@ -65,6 +63,12 @@ class Form : public Window {
     // FormClose is shown in the error box and the close goes on: a user must
     // never be kept in a window (a settings file that cannot be written).
     void Close();
+
+    // A key message for a window of the form, before it is translated and
+    // dispatched: the one step where forms use keys (key preview). True when
+    // it was used, and then no control sees it. The default closes the form
+    // on Esc, through FormKeyPress.
+    virtual bool PreviewKey(const MSG& msg);
 
     Bounds GetBounds() const;
     // The bounds the window has, or will have once restored when it is
@@ -86,18 +90,11 @@ class Form : public Window {
     int Scale(int value) const { return core::ScaleToDpi(value, dpi_); }
     Bounds Scale(const Bounds& bounds) const { return core::ScaleToDpi(bounds, dpi_); }
 
-    bool KeyPreview() const { return keyPreview_; }
-    // Tab and Shift+Tab move through the tab order; Enter presses the focused
-    // push button, or else the default button. True when the key was used.
-    bool HandleDialogKey(const MSG& msg);
-    void SetDefaultButton(HWND button) { defaultButton_ = button; }
-    // The form's look at a typed character; set it to 0 to consume it.
-    void PreviewKeyPress(char& key) { FormKeyPress(key); }
-
  protected:
     Form() = default;
 
-    // Creates the window (hidden), then the controls, then runs FormCreate.
+    // Creates the window (hidden), then the controls, then runs FormCreate;
+    // a dialog's only at its first showing.
     void CreateForm(const Style& style);
     // The form's font, at the form's density.
     HFONT FontHandle() const { return fonts_.empty() ? nullptr : fonts_.front().Handle(); }
@@ -111,11 +108,11 @@ class Form : public Window {
     virtual void FormCreate() {}
     virtual void FormShow() {}
     virtual void FormClose() {}
-    virtual void FormKeyPress(char& /*key*/) {}
+    // A character typed in the form: Esc (27) closes it and goes no further.
+    // Set `key` to 0 to consume it.
+    virtual void FormKeyPress(char& key);
     // A control's WM_COMMAND notification.
     virtual void ControlCommand(int /*id*/, int /*code*/) {}
-    // A control's WM_NOTIFY; `handled` stays false to get the default handling.
-    virtual LRESULT ControlNotify(NMHDR& /*header*/, bool& /*handled*/) { return 0; }
     virtual void ClientResized(int /*width*/, int /*height*/) {}
     // The window is now at Dpi() and its fonts too; its controls may not be
     // made yet (ControlsCreated()).
@@ -134,29 +131,27 @@ class Form : public Window {
 
  private:
     static void RegisterFormClass(const Style& style);
-    void ApplyMinSize(MINMAXINFO& info) const;
-    void ApplyBounds(Bounds bounds);
+    void CreateWindowNow(const Style& style);
+    void EnsureControls();
     void RememberFocus();
     void RestoreFocus();
+    void ApplyMinSize(MINMAXINFO& info) const;
+    void ApplyBounds(Bounds bounds);
     void PlaceForFirstShow();
     void CenterOnMonitorOf(HWND window);
     // Every font again at Dpi(), given to each window that drew with the old one.
     void RescaleFonts();
     // Fonts, images and layout at `dpi`, where the window is or is about to be.
     void AdoptDpi(int dpi);
-    void EnsureControls();
-    void CreateWindowNow(const Style& style);
     void MovedToDpi(int dpi, const RECT& suggested);
 
-    std::unique_ptr<Style> deferred_;  // how to make the window, while it is put off
+    std::unique_ptr<Style> deferred_;  // how to make a dialog's window, until its first showing
     std::deque<Font> fonts_;  // the form's own first; addresses stay as fonts are added
     HWND lastFocus_ = nullptr;
-    HWND defaultButton_ = nullptr;
-    bool centerOnFirstShow_ = false;
+    bool dialog_ = false;
     bool controlsCreated_ = false;
-    bool keyPreview_ = false;
     bool shown_ = false;
-    bool centering_ = false;      // placing the first showing
+    bool centering_ = false;  // placing the first showing
     bool modal_ = false;
     int modalResult_ = 0;
     int minWidth_ = 0;   // at 96 dpi

@@ -28,14 +28,4 @@ ListBox::UpdateScope::~UpdateScope() {
     InvalidateRect(list_.Handle(), nullptr, TRUE);
 }
 
-LRESULT ListBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_CHAR && OnKeyPress) {
-        char key = static_cast<char>(wParam);
-        OnKeyPress(key);
-        if (key == 0) return 0;
-        wParam = static_cast<unsigned char>(key);
-    }
-    return CallDefault(message, wParam, lParam);
-}
-
 }  // namespace ui

@@ -1,11 +1,10 @@
 // A thin list box over the standard "LISTBOX" control: single selection,
-// unsorted text entries. Subclassed so that typed characters reach `OnKeyPress`
-// and so that derived controls can take part in its messages.
+// unsorted text entries. Subclassed so that derived controls can take part in
+// its messages.
 #pragma once
 
 #include <windows.h>
 
-#include <functional>
 #include <string>
 
 #include "ui/window.h"
@@ -43,11 +42,7 @@ class ListBox : public Window {
         ListBox& list_;
     };
 
-    // A character typed while the list has the focus; set it to 0 to consume it.
-    std::function<void(char& key)> OnKeyPress;
-
  protected:
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     // A batch of changes begins or ends; derived lists may hold resources meanwhile.
     virtual void UpdateStarting() {}
     virtual void UpdateEnded() {}

@@ -1,4 +1,6 @@
-// Saving the current network configuration as a new script.
+// The main window's save and pin: the current network configuration saved as
+// a new script, and the always-on-top pin, whose state is the pin button's
+// image alone.
 #include "core/commands.h"
 #include "launcher/files.h"
 #include "launcher/main_form.h"
@@ -19,5 +21,16 @@ void TMainForm::ToolBtnSaveClick() {
     shellExecute_(Handle(), nullptr, core::kCommandInterpreter, parameters.c_str(), nullptr, SW_SHOWNORMAL);
     RefreshList(state_.LoadDir);
 }
+
+void TMainForm::SetPinLook(bool pinned) {
+    SetWindowPos(Handle(), pinned ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    toolBar_.SetImage(kToolBtnTop, pinned ? kImagePinned : kImageUnpinned);
+    toolBar_.SetPressed(kToolBtnTop, pinned);
+    toolBar_.SetHint(kToolBtnTop, pinned ? text::kHintUnpin : text::kHintPin);
+}
+
+void TMainForm::Pin() { SetPinLook(true); }
+
+void TMainForm::ToolBtnTopClick() { SetPinLook(toolBar_.Image(kToolBtnTop) == kImageUnpinned); }
 
 }  // namespace launcher

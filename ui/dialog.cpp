@@ -1,0 +1,58 @@
+#include "ui/dialog.h"
+
+#include "ui/controls.h"
+
+namespace ui {
+
+bool Dialog::PreviewKey(const MSG& msg) {
+    if (msg.message != WM_KEYDOWN) return Form::PreviewKey(msg);
+    if (msg.wParam == VK_TAB) {
+        HWND next = GetNextDlgTabItem(Handle(), GetFocus(), GetKeyState(VK_SHIFT) < 0);
+        if (next) SetFocus(next);
+        return next != nullptr;
+    }
+    if (msg.wParam != VK_RETURN) return false;
+    HWND focus = GetFocus();
+    char className[16] = {};
+    GetClassNameA(focus, className, sizeof className);
+    const LONG type = GetWindowLongA(focus, GWL_STYLE) & BS_TYPEMASK;
+    HWND button = lstrcmpiA(className, "Button") == 0 && (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON)
+                      ? focus
+                      : defaultButton_;
+    if (!button) return false;
+    SendMessageA(button, BM_CLICK, 0, 0);
+    return true;
+}
+
+void Dialog::MakeControls(std::span<const ControlSpec> controls, Panel& panel) {
+    for (const ControlSpec& control : controls) {
+        if (!control.className) {
+            panel.Create(Handle(), {}, control.id);
+            panel_ = panel.Handle();
+            continue;
+        }
+        CreateControl(control.className, control.text, control.style, control.exStyle, {}, control.id,
+                      control.inPanel ? panel_ : nullptr);
+    }
+}
+
+void Dialog::PlaceControls(std::span<const ControlSpec> controls) {
+    for (const ControlSpec& control : controls) {
+        HWND item = Item(control.id);
+        if (control.bounds.width > 0) {
+            Place(item, control.bounds);
+            continue;
+        }
+        const HFONT font = reinterpret_cast<HFONT>(SendMessageA(item, WM_GETFONT, 0, 0));
+        const SIZE size = TextSize(font, Control(item).Text());
+        SetWindowPos(item, nullptr, Scale(control.bounds.left), Scale(control.bounds.top), size.cx, size.cy,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+HWND Dialog::Item(int id) const {
+    HWND item = GetDlgItem(Handle(), id);
+    return item || !panel_ ? item : GetDlgItem(panel_, id);
+}
+
+}  // namespace ui
