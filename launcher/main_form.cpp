@@ -40,7 +40,8 @@ TMainForm::TMainForm()
     : OpenDialog1(ui::FileDialog::Kind::Open, text::kFilterOpen),
       SaveDialog1(ui::FileDialog::Kind::Save, text::kFilterSave),
       shellExecute_(&ui::api::ShellExecuteA),
-      changeMessageFilter_(ui::api::FindChangeWindowMessageFilterEx()),
+      changeMessageFilter_(
+          ui::api::FindInUser32<BOOL WINAPI(HWND, UINT, DWORD, void*)>("ChangeWindowMessageFilterEx")),
       commandLine_(GetCommandLineA()) {}
 
 TMainForm::~TMainForm() {

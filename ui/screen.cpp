@@ -1,13 +1,9 @@
 #include "ui/screen.h"
 
+#include "ui/system_api.h"
+
 namespace ui::screen {
 namespace {
-
-// A user32 function of a later Windows, or null; `Function` only names its type.
-template <class Function>
-Function* Optional(const char* name) {
-    return reinterpret_cast<Function*>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), name)));
-}
 
 // The handle value of DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2, which older
 // headers lack.
@@ -21,12 +17,12 @@ int ScreenDpi() {
 }
 
 int SystemDpiOfWindows() {
-    static auto* const forSystem = Optional<UINT WINAPI()>("GetDpiForSystem");
+    static auto* const forSystem = api::FindInUser32<UINT WINAPI()>("GetDpiForSystem");
     return forSystem ? static_cast<int>(forSystem()) : ScreenDpi();
 }
 
 int WindowDpiOfWindows(HWND window) {
-    static auto* const forWindow = Optional<UINT WINAPI(HWND)>("GetDpiForWindow");
+    static auto* const forWindow = api::FindInUser32<UINT WINAPI(HWND)>("GetDpiForWindow");
     const int dpi = forWindow ? static_cast<int>(forWindow(window)) : 0;
     return dpi > 0 ? dpi : SystemDpiOfWindows();
 }
@@ -65,9 +61,9 @@ void DeclareAwareness() {
     using SetContext = BOOL WINAPI(HANDLE);
     using SetAware = BOOL WINAPI();
     // Windows 10 1703 on; Wine 8 has the function but refuses version 2.
-    if (auto* setContext = Optional<SetContext>("SetProcessDpiAwarenessContext"))
+    if (auto* setContext = api::FindInUser32<SetContext>("SetProcessDpiAwarenessContext"))
         if (setContext(kPerMonitorAwareV2)) return;
-    if (auto* setAware = Optional<SetAware>("SetProcessDPIAware")) setAware();
+    if (auto* setAware = api::FindInUser32<SetAware>("SetProcessDPIAware")) setAware();
 }
 
 core::Bounds BoundsOf(HWND window) {
@@ -77,7 +73,7 @@ core::Bounds BoundsOf(HWND window) {
 }
 
 int Metric(int index, int dpi) {
-    static auto* const forDpi = Optional<int WINAPI(int, UINT)>("GetSystemMetricsForDpi");
+    static auto* const forDpi = api::FindInUser32<int WINAPI(int, UINT)>("GetSystemMetricsForDpi");
     // Without it the process is at most system-aware: the metrics are the system density's.
     return forDpi ? forDpi(index, static_cast<UINT>(dpi)) : GetSystemMetrics(index);
 }

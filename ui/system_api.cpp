@@ -64,11 +64,6 @@ LSTATUS RegQueryValueExA(HKEY key, LPCSTR name, LPDWORD reserved, LPDWORD type, 
 
 LSTATUS RegCloseKey(HKEY key) { KELVARO_BOUND("advapi32.dll", RegCloseKey)(key); }
 
-MessageFilterFunction FindChangeWindowMessageFilterEx() {
-    FARPROC proc = GetProcAddress(GetModuleHandleA("user32.dll"), "ChangeWindowMessageFilterEx");
-    return reinterpret_cast<MessageFilterFunction>(reinterpret_cast<void*>(proc));
-}
-
 namespace {
 
 HRESULT CoInitializeEx(void* reserved, DWORD model) { KELVARO_BOUND("ole32.dll", CoInitializeEx)(reserved, model); }

@@ -25,11 +25,14 @@ void SysFreeString(BSTR text);
 LSTATUS RegOpenKeyExA(HKEY root, LPCSTR key, DWORD options, REGSAM access, PHKEY opened);
 LSTATUS RegQueryValueExA(HKEY key, LPCSTR name, LPDWORD reserved, LPDWORD type, LPBYTE data, LPDWORD size);
 LSTATUS RegCloseKey(HKEY key);
-// ChangeWindowMessageFilterEx's shape.
+// A user32 function of a later Windows, or null where the system lacks it:
+// looked up, so that the exe still starts there. `Function` names its type.
+template <class Function>
+Function* FindInUser32(const char* name) {
+    return reinterpret_cast<Function*>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), name)));
+}
+// ChangeWindowMessageFilterEx's shape (Windows 7 on).
 using MessageFilterFunction = BOOL(WINAPI*)(HWND window, UINT message, DWORD action, void* status);
-// user32's ChangeWindowMessageFilterEx (Windows 7 on), or null where it lacks
-// it: looked up, so that the exe still starts there.
-MessageFilterFunction FindChangeWindowMessageFilterEx();
 // COM in a single-threaded apartment on this thread, which the shell's folder
 // browser needs; made once, on first use, and kept for the rest of the process.
 void InitializeComOnce();
