@@ -13,7 +13,6 @@ namespace {
 
 namespace lay = layout::about;
 
-constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kLabel = WS_VISIBLE | SS_LEFT | SS_NOPREFIX;
 constexpr COLORREF kLinkBlue = RGB(0, 0, 255);
 constexpr COLORREF kLinkRed = RGB(255, 0, 0);
@@ -40,19 +39,13 @@ TAboutBox::~TAboutBox() {
 }
 
 void TAboutBox::Create(HWND owner) {
-    CreateForm({.caption = text::kAboutCaption,
-                .bounds = lay::kDesignBounds,
-                .style = kDialogStyle,
-                .exStyle = WS_EX_DLGMODALFRAME,
-                .font = {text::kFontFace, layout::kFontHeight, layout::kFontCharset},
-                .owner = owner,
-                .dialog = true});
+    CreateDialogForm(text::kAboutCaption, lay::kDesignBounds, layout::kFont, owner);
 }
 
 void TAboutBox::CreateControls() {
     MakeControls(kControls, Panel1);
     SetDefaultButton(Item(kOKButton));
-    const HFONT linkFont = AddFont({text::kFontFace, layout::kFontHeight, layout::kFontCharset, true});
+    const HFONT linkFont = AddFont(layout::kLinkFont);
     SendMessageA(Item(kSiteLink), WM_SETFONT, reinterpret_cast<WPARAM>(linkFont), FALSE);
     SiteLink.Attach(Item(kSiteLink));
     SiteLink.OnMouseEnter = [this] { SiteLinkMouseEnter(); };

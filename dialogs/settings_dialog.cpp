@@ -17,7 +17,6 @@ namespace {
 namespace lay = layout::settings;
 namespace keys = settings_keys;
 
-constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 // Neither push button is a default button: Enter presses only a focused one.
 constexpr DWORD kPushButton = WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON;
 constexpr DWORD kCheckBox = WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX;
@@ -43,13 +42,7 @@ constexpr ui::Dialog::ControlSpec kControls[] = {
 TSettings::~TSettings() { Destroy(); }
 
 void TSettings::Create(HWND owner) {
-    CreateForm({.caption = text::kSettingsCaption,
-                .bounds = lay::kDesignBounds,
-                .style = kDialogStyle,
-                .exStyle = WS_EX_DLGMODALFRAME,
-                .font = {text::kFontFace, layout::kFontHeight, layout::kFontCharset},
-                .owner = owner,
-                .dialog = true});
+    CreateDialogForm(text::kSettingsCaption, lay::kDesignBounds, layout::kFont, owner);
 }
 
 void TSettings::CreateControls() {

@@ -56,7 +56,7 @@ void TMainForm::Create() {
     CreateForm({.caption = text::kAppTitle,
                 .bounds = lay::kDesignBounds,
                 .style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                .font = {text::kFontFace, layout::kFontHeight, layout::kFontCharset},
+                .font = layout::kFont,
                 .className = kClassName,
                 .icon = iconLarge,
                 .smallIcon = iconSmall});

@@ -1,16 +1,18 @@
 // Window layouts, in pixels at 96 dots per inch.
 #pragma once
 
+#include "core/font_spec.h"
 #include "core/geometry.h"
+#include "resources/texts.h"
 
 namespace layout {
 
 using core::Bounds;
 using core::Point;
 
-// Every window's font: text::kFontFace, 12 pixels high, Shift-JIS.
-inline constexpr int kFontHeight = -12;
-inline constexpr unsigned char kFontCharset = 128;  // SHIFTJIS_CHARSET
+// Every window's font: 12 pixels high, Shift-JIS (128); the link's is underlined.
+inline constexpr core::FontSpec kFont{text::kFontFace, -12, 128};
+inline constexpr core::FontSpec kLinkFont{text::kFontFace, -12, 128, true};
 
 namespace main_form {
 inline constexpr Bounds kDesignBounds{191, 101, 180, 120};  // replaced by the stored bounds

@@ -24,6 +24,16 @@ bool Dialog::PreviewKey(const MSG& msg) {
     return true;
 }
 
+void Dialog::CreateDialogForm(const char* caption, const Bounds& bounds, const FontSpec& font, HWND owner) {
+    CreateForm({.caption = caption,
+                .bounds = bounds,
+                .style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
+                .exStyle = WS_EX_DLGMODALFRAME,
+                .font = font,
+                .owner = owner,
+                .dialog = true});
+}
+
 void Dialog::MakeControls(std::span<const ControlSpec> controls, Panel& panel) {
     for (const ControlSpec& control : controls) {
         if (!control.className) {

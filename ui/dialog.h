@@ -29,6 +29,9 @@ class Dialog : public Form {
     };
 
  protected:
+    // Makes the dialog, owned by `owner`: a fixed frame whose title bar
+    // carries the close box only. Its window is made at its first showing.
+    void CreateDialogForm(const char* caption, const Bounds& bounds, const FontSpec& font, HWND owner);
     // Makes the controls of the table, the panel among them.
     void MakeControls(std::span<const ControlSpec> controls, Panel& panel);
     // Places them at the dialog's density; a label without a size takes its

@@ -8,17 +8,13 @@
 
 #include <utility>
 
+#include "core/font_spec.h"
 #include "core/geometry.h"
 #include "ui/error.h"
 
 namespace ui {
 
-struct FontSpec {
-    const char* face;  // a literal of the program's
-    int height;        // as CreateFont takes it (negative: the character height), at 96 dpi
-    BYTE charset;
-    bool underline = false;
-};
+using core::FontSpec;
 
 class Font {
  public:
