@@ -34,7 +34,7 @@ TEST(Commands, OnlyVariablesThatCmdWouldExpandAreFound) {
     // OS is set, EMPTY is set to "", nothing else is. Each path, and the part
     // of it that cmd.exe would replace ("" for none).
     auto isSet = [](std::string_view name) { return name == "OS" || name == "os" || name == "EMPTY"; };
-    const std::pair<const char*, const char*> cases[] = {
+    const std::pair<const char*, std::string_view> cases[] = {
         {"C:\\nsh\\a&b ^(1);,=!.nsh", ""}, {"C:\\\x95\x5C\\\x83\x5C.nsh", ""}, {"C:\\100%.nsh", ""},
         {"C:\\100%\\50%.nsh", ""}, {"C:\\%unset%.nsh", ""}, {"a%%b.nsh", ""}, {"%:~1%.nsh", ""}, {"%%OS.nsh", ""},
         {"%CDX%.nsh", ""}, {"%=C%.nsh", ""}, {"%=CD:%.nsh", ""},
