@@ -95,6 +95,7 @@ add_test(NAME win_tests_about_box COMMAND kelvaro_win_tests --gtest_filter=About
 add_executable(kelvaro_e2e_tests
   tests/e2e/e2e_main.cpp
   tests/e2e/bad_input_test.cpp
+  tests/e2e/cmd_expansion_test.cpp
   tests/common/files.cpp
   tests/common/registry.cpp
   tests/e2e/e2e_support.cpp
@@ -102,7 +103,8 @@ add_executable(kelvaro_e2e_tests
   tests/e2e/run_scripts_test.cpp
   tests/e2e/save_test.cpp
   tests/e2e/start_and_close_test.cpp)
-target_link_libraries(kelvaro_e2e_tests PRIVATE gtest user32 kelvaro_options)
+# The program's own "%" rule and environment lookup, for cmd.exe to judge.
+target_link_libraries(kelvaro_e2e_tests PRIVATE gtest user32 kelvaro_app)
 target_include_directories(kelvaro_e2e_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_compile_definitions(kelvaro_e2e_tests PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX)
 target_link_options(kelvaro_e2e_tests PRIVATE ${KELVARO_STATIC_LINK})

@@ -37,8 +37,16 @@ bool IsDynamicVariable(std::string_view name) {
     });
 }
 
+// "=C:" and the like: cmd.exe keeps its folder on each drive in them itself,
+// so the environment it inherits does not tell which it will have.
+bool IsDriveFolder(std::string_view name) {
+    if (name.size() != 3 || name[0] != '=' || name[2] != ':') return false;
+    const char drive = AsciiUpper(name[1]);
+    return drive >= 'A' && drive <= 'Z';
+}
+
 bool Expands(std::string_view name, const VariableLookup& isSet) {
-    return !name.empty() && (IsDynamicVariable(name) || isSet(name));
+    return !name.empty() && (IsDynamicVariable(name) || IsDriveFolder(name) || isSet(name));
 }
 
 }  // namespace

@@ -24,7 +24,7 @@ using VariableLookup = std::function<bool(std::string_view name)>;
 // The first "%NAME%" or "%NAME:...%" of `path` that cmd.exe would replace
 // before netsh sees the path ("" when there is none): it expands them even
 // between quotes, so "%OS%.nsh" would name "Windows_NT.nsh". NAME counts when
-// `isSet` knows it or it is one of cmd's own dynamic variables (%CD%, %DATE%...).
+// `isSet` knows it or it is one of cmd's own variables (%CD%, %DATE%..., %=C:%).
 // As in cmd, every "%" may open a pair, so in "%x%OS%" the second one does.
 // A lone "%" and a pair naming no variable reach netsh unchanged.
 std::string_view CmdVariableReference(std::string_view path, const VariableLookup& isSet);

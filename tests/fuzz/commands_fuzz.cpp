@@ -1,7 +1,8 @@
 // The saved script's name rule, and which "%" pairs of a path cmd.exe would
 // expand, against a reading of cmd's rule of its own: every two neighbouring
 // "%" signs enclose a name, and the first such name that is set (or is one of
-// cmd's dynamic variables, whole or before a ":") is what gets replaced.
+// cmd's own variables, "=C:" among them, whole or before a ":") is what gets
+// replaced.
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -29,7 +30,10 @@ bool Known(std::string_view name) {
                                                      "CMDCMDLINE", "FIRMWARE_TYPE", "HIGHESTNUMANODENUMBER", "__CD__",
                                                      "__APPDIR__", "=EXITCODE", "=EXITCODEASCII"};
     if (name.empty()) return false;
-    return IsSet(name) || std::find(dynamic.begin(), dynamic.end(), Upper(name)) != dynamic.end();
+    const std::string upper = Upper(name);
+    const bool driveFolder =
+        upper.size() == 3 && upper[0] == '=' && upper[1] >= 'A' && upper[1] <= 'Z' && upper[2] == ':';
+    return IsSet(name) || driveFolder || std::find(dynamic.begin(), dynamic.end(), upper) != dynamic.end();
 }
 
 bool Expands(std::string_view inside) { return Known(inside) || Known(inside.substr(0, inside.find(':'))); }
