@@ -22,7 +22,7 @@ void UseSystemCodePage() {
     if (!GetCPInfo(CP_ACP, &info)) return;
     int pairs = 0;
     while (pairs < MAX_LEADBYTES / 2 && info.LeadByte[2 * pairs] != 0) ++pairs;
-    path_text::UseLeadByteRanges(info.LeadByte, pairs);
+    core::path_text::UseLeadByteRanges(info.LeadByte, pairs);
 }
 
 }  // namespace

@@ -371,7 +371,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         int pairs = 0;
         if (GetCPInfo(CP_ACP, &info))
             while (pairs < MAX_LEADBYTES / 2 && info.LeadByte[2 * pairs] != 0) ++pairs;
-        path_text::UseLeadByteRanges(info.LeadByte, pairs);
+        core::path_text::UseLeadByteRanges(info.LeadByte, pairs);
     });
     results.Time("init_common_controls_ms", [] {
         INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};

@@ -11,7 +11,7 @@ add_subdirectory(${GTEST_SOURCE_DIR} googletest EXCLUDE_FROM_ALL)
 
 add_executable(kelvaro_native_tests
   tests/native/command_line_test.cpp
-  tests/native/commands_test.cpp
+  tests/native/netsh_commands_test.cpp
   tests/native/long_path_test.cpp
   tests/native/path_text_test.cpp
   tests/native/ini_values_test.cpp

@@ -27,7 +27,7 @@ add_library(kelvaro_app STATIC
   controls/hscroll_listbox.cpp
   dialogs/about_box.cpp
   dialogs/settings_dialog.cpp
-  launcher/files.cpp
+  launcher/system_queries.cpp
   launcher/main_form.cpp
   launcher/main_form_runs.cpp
   launcher/main_form_save_pin.cpp

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-namespace art {
+namespace core::art {
 namespace {
 
 void Put16(std::string& out, std::uint32_t value) {
@@ -90,4 +90,4 @@ std::string IconFile(const int* sizes, int count) {
     return header + images;
 }
 
-}  // namespace art
+}  // namespace core::art

@@ -6,10 +6,10 @@
 
 #include "core/pixel_art.h"
 
-namespace art {
+namespace core::art {
 
 // One image per size, each the icon's drawing for that size scaled to it
 // (IconDrawing): 32-bit colour with a 1-bit transparency mask.
 std::string IconFile(const int* sizes, int count);
 
-}  // namespace art
+}  // namespace core::art

@@ -1,6 +1,6 @@
 #include "core/ini_values.h"
 
-namespace ini_values {
+namespace core::ini {
 namespace {
 
 int DigitValue(char c, int base) {
@@ -53,4 +53,4 @@ std::int32_t IntegerOr(std::string_view text, std::int32_t fallback) {
     return ParseInteger(text).value_or(fallback);
 }
 
-}  // namespace ini_values
+}  // namespace core::ini

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string_view>
 
-namespace ini_values {
+namespace core::ini {
 
 // A switch is on exactly when its whole text is "1".
 bool IsOn(std::string_view text);
@@ -19,4 +19,4 @@ std::optional<std::int32_t> ParseInteger(std::string_view text);
 // The value read, or `fallback` when the text is not a valid integer.
 std::int32_t IntegerOr(std::string_view text, std::int32_t fallback);
 
-}  // namespace ini_values
+}  // namespace core::ini

@@ -2,7 +2,7 @@
 
 #include <array>
 
-namespace path_text {
+namespace core::path_text {
 namespace {
 
 using LeadTable = std::array<bool, 256>;
@@ -84,4 +84,4 @@ std::string_view FolderPart(std::string_view path) {
 
 std::string_view NamePart(std::string_view path) { return path.substr(FolderPart(path).size()); }
 
-}  // namespace path_text
+}  // namespace core::path_text

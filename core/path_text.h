@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-namespace path_text {
+namespace core::path_text {
 
 // The lead bytes of the code page in use; Shift-JIS (932) until told otherwise.
 void UseLeadByteRanges(const unsigned char* ranges, int pairCount);
@@ -35,4 +35,4 @@ std::string_view FolderPart(std::string_view path);
 // What follows the folder part.
 std::string_view NamePart(std::string_view path);
 
-}  // namespace path_text
+}  // namespace core::path_text

@@ -2,7 +2,7 @@
 // like any other source. One character per pixel; '.' is transparent.
 #include "core/pixel_art.h"
 
-namespace art {
+namespace core::art {
 namespace {
 
 template <int N>
@@ -297,4 +297,4 @@ const Picture& IconSmall() {
     return kIconSmall;
 }
 
-}  // namespace art
+}  // namespace core::art

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-namespace art {
+namespace core::art {
 
 // One colour of a picture: the character that stands for it and its 0xRRGGBB value.
 struct Ink {
@@ -42,4 +42,4 @@ const Picture& IconSmall();
 // 32 pixels, where the large one's lines would merge, else the large one.
 const Picture& IconDrawing(int size);
 
-}  // namespace art
+}  // namespace core::art

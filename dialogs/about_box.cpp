@@ -58,7 +58,7 @@ void TAboutBox::Layout() {
     SetClientSize(lay::kClientWidth, lay::kClientHeight);
     PlaceControls(kControls);
     // The picture is the icon's drawing, at the density; an icon draws it through its mask.
-    ui::Icon picture = ui::CreateIcon(art::IconLarge(), Scale(lay::kImage.width));
+    ui::Icon picture = ui::CreateIcon(core::art::IconLarge(), Scale(lay::kImage.width));
     SendMessageA(Item(kImage1), STM_SETICON, reinterpret_cast<WPARAM>(picture.Get()), 0);
     picture_ = std::move(picture);  // the control has let the old one go
 }

@@ -51,8 +51,8 @@ TMainForm::~TMainForm() {
 void TMainForm::Create() {
     // Made once, at 96 dpi; they belong to the window class for the rest of
     // the process. Other densities give the window icons of their own sizes.
-    static const HICON iconLarge = ui::CreateIcon(art::IconLarge(), art::IconLarge().width).Release();
-    static const HICON iconSmall = ui::CreateIcon(art::IconSmall(), art::IconSmall().width).Release();
+    static const HICON iconLarge = ui::CreateIcon(core::art::IconLarge(), core::art::IconLarge().width).Release();
+    static const HICON iconSmall = ui::CreateIcon(core::art::IconSmall(), core::art::IconSmall().width).Release();
     CreateForm({.caption = text::kAppTitle,
                 .bounds = lay::kDesignBounds,
                 .style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
@@ -78,9 +78,9 @@ void TMainForm::CreateControls() {
 }
 
 ui::ImageList TMainForm::CreateToolImages() const {
-    const art::Picture* pictures[art::kToolImageCount];
-    for (int i = 0; i < art::kToolImageCount; ++i) pictures[i] = &art::ToolImage(i);
-    return ui::CreateImageList(pictures, art::kToolImageCount, Scale(art::kToolImageSize));
+    const core::art::Picture* pictures[core::art::kToolImageCount];
+    for (int i = 0; i < core::art::kToolImageCount; ++i) pictures[i] = &core::art::ToolImage(i);
+    return ui::CreateImageList(pictures, core::art::kToolImageCount, Scale(core::art::kToolImageSize));
 }
 
 SIZE TMainForm::ButtonSize() const { return {Scale(lay::kButtonWidth), Scale(lay::kButtonHeight)}; }
@@ -125,7 +125,7 @@ void TMainForm::ApplyIcons() {
     const int sizes[] = {ui::screen::Metric(SM_CXICON, Dpi()), ui::screen::Metric(SM_CXSMICON, Dpi())};
     const WPARAM kinds[] = {ICON_BIG, ICON_SMALL};
     for (int i = 0; i < 2; ++i) {
-        ui::Icon icon = ui::CreateIcon(art::IconDrawing(sizes[i]), sizes[i]);
+        ui::Icon icon = ui::CreateIcon(core::art::IconDrawing(sizes[i]), sizes[i]);
         SendMessageA(Handle(), WM_SETICON, kinds[i], reinterpret_cast<LPARAM>(icon.Get()));
         windowIcons_[i] = std::move(icon);  // the frame has let the old one go
     }

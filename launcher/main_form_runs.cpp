@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "core/command_line.h"
-#include "core/commands.h"
+#include "core/netsh_commands.h"
 #include "core/error_text.h"
 #include "core/long_path.h"
 #include "core/path_text.h"
-#include "launcher/files.h"
+#include "launcher/system_queries.h"
 #include "launcher/main_form.h"
 #include "resources/texts.h"
 #include "ui/application.h"
@@ -69,7 +69,7 @@ class DropHandle {
 void TMainForm::RefreshList(const std::string& folder) {
     ui::ListBox::UpdateScope noRepaint(list_);
     list_.Clear();
-    FileSearch search(path_text::IncludeTrailingBackslash(folder) + "*." + state_.ListExt);
+    FileSearch search(core::path_text::IncludeTrailingBackslash(folder) + "*." + state_.ListExt);
     // Every kind of entry is enumerated; only folders (also "." and "..") are left out.
     int count = 0;
     int room = 0;
@@ -105,7 +105,7 @@ void TMainForm::RunScript(const std::string& path) {
 void TMainForm::ToolBtnExecClick() {
     const int count = list_.Count();
     for (int i = count - 1; i >= 0; --i)
-        if (list_.Selected(i)) RunScript(path_text::IncludeTrailingBackslash(state_.LoadDir) + list_.Text(i));
+        if (list_.Selected(i)) RunScript(core::path_text::IncludeTrailingBackslash(state_.LoadDir) + list_.Text(i));
     // One close request after the walk, not one per entry: the same outcome,
     // without storing the bounds once per entry, and a refused store can no
     // longer stop the walk before the selected entry has run.

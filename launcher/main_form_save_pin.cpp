@@ -1,8 +1,8 @@
 // The main window's save and pin: the current network configuration saved as
 // a new script, and the always-on-top pin, whose state is the pin button's
 // image alone.
-#include "core/commands.h"
-#include "launcher/files.h"
+#include "core/netsh_commands.h"
+#include "launcher/system_queries.h"
 #include "launcher/main_form.h"
 #include "resources/texts.h"
 #include "ui/application.h"

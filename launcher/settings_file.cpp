@@ -23,7 +23,7 @@ std::string ExeFolder() {
         if (length == 0) throw ui::Error("GetModuleFileName failed");
         if (length < path.size()) {
             path.resize(length);
-            return std::string(path_text::FolderPart(path));
+            return std::string(core::path_text::FolderPart(path));
         }
         path.resize(path.size() * 2);
     }
@@ -53,11 +53,11 @@ std::string IniFile::ReadString(const settings_keys::Key& key, const char* fallb
 }
 
 std::int32_t IniFile::ReadInteger(const settings_keys::Key& key) const {
-    return ini_values::IntegerOr(ReadString(key, ""), 0);
+    return core::ini::IntegerOr(ReadString(key, ""), 0);
 }
 
 bool IniFile::IsOn(const settings_keys::Switch& item) const {
-    return ini_values::IsOn(ReadString(item.key, item.fallback));
+    return core::ini::IsOn(ReadString(item.key, item.fallback));
 }
 
 void IniFile::WriteString(const settings_keys::Key& key, const std::string& value) {
@@ -70,6 +70,6 @@ void IniFile::WriteInteger(const settings_keys::Key& key, std::int32_t value) {
     WriteString(key, std::to_string(value));
 }
 
-void IniFile::WriteSwitch(const settings_keys::Switch& item, bool on) { WriteString(item.key, ini_values::SwitchText(on)); }
+void IniFile::WriteSwitch(const settings_keys::Switch& item, bool on) { WriteString(item.key, core::ini::SwitchText(on)); }
 
 }  // namespace launcher

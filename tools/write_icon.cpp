@@ -13,7 +13,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const int sizes[] = {16, 20, 24, 32, 40, 48, 64};
-    const std::string bytes = art::IconFile(sizes, static_cast<int>(std::size(sizes)));
+    const std::string bytes = core::art::IconFile(sizes, static_cast<int>(std::size(sizes)));
     std::FILE* out = std::fopen(argv[1], "wb");
     if (!out || std::fwrite(bytes.data(), 1, bytes.size(), out) != bytes.size()) return 1;
     return std::fclose(out) == 0 ? 0 : 1;

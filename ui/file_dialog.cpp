@@ -28,7 +28,7 @@ void PlaceOnActiveMonitor(HWND window) {
 }  // namespace
 
 FileDialog::FileDialog(Kind kind, const char* filter)
-    : kind_(kind), filter_(path_text::ReplaceChar(filter, '|', '\0') + std::string(2, '\0')) {}
+    : kind_(kind), filter_(core::path_text::ReplaceChar(filter, '|', '\0') + std::string(2, '\0')) {}
 
 UINT_PTR CALLBACK FileDialog::PlacementHook(HWND dialog, UINT message, WPARAM, LPARAM lParam) {
     // An explorer-style hook runs in a child of the dialog; the dialog is its parent.

@@ -11,15 +11,15 @@ namespace {
 // The pictures side by side in one row, as an image list takes a strip.
 class Strip {
  public:
-    Strip(const art::Picture* const* pictures, int count, int size) : pictures_(pictures), count_(count), size_(size) {}
+    Strip(const core::art::Picture* const* pictures, int count, int size) : pictures_(pictures), count_(count), size_(size) {}
     int Width() const { return size_ * count_; }
     int Height() const { return size_; }
     bool PixelAt(int x, int y, std::uint32_t& rgb) const {
-        return art::PixelAtSize(*pictures_[x / size_], size_, x % size_, y, rgb);
+        return core::art::PixelAtSize(*pictures_[x / size_], size_, x % size_, y, rgb);
     }
 
  private:
-    const art::Picture* const* pictures_;
+    const core::art::Picture* const* pictures_;
     int count_;
     int size_;
 };
@@ -60,7 +60,7 @@ Bitmaps MakeBitmaps(const Strip& strip) {
 
 }  // namespace
 
-ImageList CreateImageList(const art::Picture* const* pictures, int count, int size) {
+ImageList CreateImageList(const core::art::Picture* const* pictures, int count, int size) {
     ImageList list(ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, count, 0));
     if (!list) throw Error("ImageList_Create failed");
     // One strip for all: a few GDI objects instead of two per picture.
@@ -70,8 +70,8 @@ ImageList CreateImageList(const art::Picture* const* pictures, int count, int si
     return list;
 }
 
-Icon CreateIcon(const art::Picture& picture, int size) {
-    const art::Picture* pictureAddress = &picture;
+Icon CreateIcon(const core::art::Picture& picture, int size) {
+    const core::art::Picture* pictureAddress = &picture;
     Strip single(&pictureAddress, 1, size);
     const Bitmaps bitmaps = MakeBitmaps(single);
     ICONINFO info{TRUE, 0, 0, bitmaps.mask.Get(), bitmaps.color.Get()};

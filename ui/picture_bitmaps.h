@@ -10,8 +10,8 @@
 namespace ui {
 
 // An image list of masked pictures, each drawn `size` pixels square.
-ImageList CreateImageList(const art::Picture* const* pictures, int count, int size);
+ImageList CreateImageList(const core::art::Picture* const* pictures, int count, int size);
 // An icon, `size` pixels square, from a colour picture and its transparency.
-Icon CreateIcon(const art::Picture& picture, int size);
+Icon CreateIcon(const core::art::Picture& picture, int size);
 
 }  // namespace ui

@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <random>
 
-#include "core/commands.h"
-#include "launcher/files.h"
+#include "core/netsh_commands.h"
+#include "launcher/system_queries.h"
 #include "tests/e2e/e2e_support.h"
 
 namespace {

@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (message.empty() || fuzz_check::EndsInsideChar(message)) return 0;
     // Now it ends in a single-byte character at or below "." and so is never
     // given a second period.
-    std::size_t last = path_text::LastCharIndex(shown);
+    std::size_t last = core::path_text::LastCharIndex(shown);
     FUZZ_CHECK(last == shown.size() - 1 && static_cast<unsigned char>(shown[last]) <= '.');
     FUZZ_CHECK(core::WithClosingPeriod(shown) == shown);
     return 0;

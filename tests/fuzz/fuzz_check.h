@@ -26,8 +26,8 @@ inline std::string_view Text(const std::uint8_t* data, std::size_t size) {
 // True when the text stops right after a lead byte, i.e. in the middle of a
 // double-byte character: a byte appended would be read as its second half.
 inline bool EndsInsideChar(std::string_view text) {
-    return !text.empty() && path_text::LastCharIndex(text) == text.size() - 1 &&
-           path_text::IsLeadByte(static_cast<unsigned char>(text.back()));
+    return !text.empty() && core::path_text::LastCharIndex(text) == text.size() - 1 &&
+           core::path_text::IsLeadByte(static_cast<unsigned char>(text.back()));
 }
 
 }  // namespace fuzz_check

@@ -47,7 +47,7 @@ std::optional<std::int32_t> Expected(const std::string& text) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::string text(fuzz_check::Text(data, size));
-    FUZZ_CHECK(ini_values::IsOn(text) == (text == "1"));
-    FUZZ_CHECK(ini_values::ParseInteger(text) == Expected(text));
+    FUZZ_CHECK(core::ini::IsOn(text) == (text == "1"));
+    FUZZ_CHECK(core::ini::ParseInteger(text) == Expected(text));
     return 0;
 }

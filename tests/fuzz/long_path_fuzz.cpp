@@ -5,7 +5,7 @@
 #include "core/long_path.h"
 #include "tests/fuzz/fuzz_check.h"
 
-using namespace path_text;
+using namespace core::path_text;
 
 namespace {
 

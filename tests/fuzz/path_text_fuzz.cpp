@@ -4,7 +4,7 @@
 // text on their own, so they are checked against one another.
 #include "tests/fuzz/fuzz_check.h"
 
-using namespace path_text;
+using namespace core::path_text;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-using ini_values::IntegerOr;
-using ini_values::IsOn;
+using core::ini::IntegerOr;
+using core::ini::IsOn;
 
 TEST(IniValues, OnlyTheExactTextOneIsOn) {
     EXPECT_TRUE(IsOn("1"));

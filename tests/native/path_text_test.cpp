@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-using namespace path_text;
+using namespace core::path_text;
 
 namespace {
 

@@ -16,24 +16,24 @@ using Pixel = std::pair<int, int>;  // (x, y)
 
 struct Named {
     std::string name;
-    const art::Picture* picture;
+    const core::art::Picture* picture;
     int size;
 };
 
 std::vector<Named> AllPictures() {
     std::vector<Named> all;
-    for (int i = 0; i < 7; ++i) all.push_back({"tool image " + std::to_string(i), &art::ToolImage(i), 16});
-    all.push_back({"large icon", &art::IconLarge(), 32});
-    all.push_back({"small icon", &art::IconSmall(), 16});
+    for (int i = 0; i < 7; ++i) all.push_back({"tool image " + std::to_string(i), &core::art::ToolImage(i), 16});
+    all.push_back({"large icon", &core::art::IconLarge(), 32});
+    all.push_back({"small icon", &core::art::IconSmall(), 16});
     return all;
 }
 
 // The opaque pixels of a picture drawn `size` square, with their colours.
-std::vector<std::pair<Pixel, std::uint32_t>> Opaque(const art::Picture& p, int size) {
+std::vector<std::pair<Pixel, std::uint32_t>> Opaque(const core::art::Picture& p, int size) {
     std::vector<std::pair<Pixel, std::uint32_t>> pixels;
     for (int y = 0; y < size; ++y)
         for (int x = 0; x < size; ++x)
-            if (std::uint32_t rgb = 0; art::PixelAtSize(p, size, x, y, rgb)) pixels.push_back({{x, y}, rgb});
+            if (std::uint32_t rgb = 0; core::art::PixelAtSize(p, size, x, y, rgb)) pixels.push_back({{x, y}, rgb});
     return pixels;
 }
 
@@ -67,7 +67,7 @@ TEST(PixelArt, ToolImagesKeepToTheVgaColoursExceptRun) {
                                          0x008080, 0xC0C0C0, 0x808080, 0xFF0000, 0x00FF00, 0xFFFF00,
                                          0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
     for (int i : {0, 1, 3, 4, 5, 6}) {
-        const auto pixels = Opaque(art::ToolImage(i), 16);
+        const auto pixels = Opaque(core::art::ToolImage(i), 16);
         EXPECT_FALSE(pixels.empty()) << i;
         for (const auto& [at, rgb] : pixels) EXPECT_EQ(vga.count(rgb), 1u) << i << ": " << std::hex << rgb;
     }
@@ -82,7 +82,7 @@ TEST(PixelArt, LargeIconIsExactlyRingBoxAndLine) {
     for (int x = 10; x <= 20; ++x) expected.insert({x, 22});
     for (int x = 0; x <= 8; ++x) expected.insert({x, 30});
     std::set<Pixel> rest;
-    for (const auto& [at, rgb] : Opaque(art::IconLarge(), 32)) {
+    for (const auto& [at, rgb] : Opaque(core::art::IconLarge(), 32)) {
         EXPECT_EQ(rgb, 0x000000u) << at.first << ", " << at.second;
         (at.first >= 23 && at.second <= 8 ? ring : rest).insert(at);
     }
@@ -106,19 +106,19 @@ TEST(PixelArt, LargeIconIsExactlyRingBoxAndLine) {
 
 TEST(PixelArt, SmallIconIsTheSameBlackDrawing) {
     bool ring = false;
-    for (const auto& [at, rgb] : Opaque(art::IconSmall(), 16)) {
+    for (const auto& [at, rgb] : Opaque(core::art::IconSmall(), 16)) {
         EXPECT_EQ(rgb, 0x000000u) << at.first << ", " << at.second;
         ring = ring || (at.first >= 10 && at.second <= 5);
     }
     std::uint32_t rgb = 0;
     EXPECT_TRUE(ring);
-    EXPECT_TRUE(art::PixelAt(art::IconSmall(), 0, 15, rgb)) << "the bottom line starts at the left edge";
+    EXPECT_TRUE(core::art::PixelAt(core::art::IconSmall(), 0, 15, rgb)) << "the bottom line starts at the left edge";
 }
 
 TEST(PixelArt, PixelAtLeavesTheColourAloneWhereNothingIsDrawn) {
     std::uint32_t rgb = 0x123456;
     for (auto [x, y] : {Pixel{0, 0}, {-1, 0}, {0, -1}, {32, 0}, {0, 32}})
-        EXPECT_FALSE(art::PixelAt(art::IconLarge(), x, y, rgb)) << "(" << x << ", " << y << ")";
+        EXPECT_FALSE(core::art::PixelAt(core::art::IconLarge(), x, y, rgb)) << "(" << x << ", " << y << ")";
     EXPECT_EQ(rgb, 0x123456u);
 }
 
@@ -135,7 +135,7 @@ TEST(PixelArt, ScaledPicturesKeepTheirInksAndDoubleExactly) {
         for (int y = 0; y < 2 * size; ++y)
             for (int x = 0; x < 2 * size; ++x) {
                 std::uint32_t doubled = 1, original = 1;
-                ASSERT_EQ(art::PixelAtSize(*p, 2 * size, x, y, doubled), art::PixelAt(*p, x / 2, y / 2, original));
+                ASSERT_EQ(core::art::PixelAtSize(*p, 2 * size, x, y, doubled), core::art::PixelAt(*p, x / 2, y / 2, original));
                 ASSERT_EQ(doubled, original) << "(" << x << ", " << y << ")";
             }
     }

@@ -9,7 +9,7 @@
 #include <optional>
 #include <stdexcept>
 
-#include "launcher/files.h"
+#include "launcher/system_queries.h"
 #include "tests/common/registry.h"
 #include "tests/win/main_form_fixture.h"
 

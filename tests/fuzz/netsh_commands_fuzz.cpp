@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/commands.h"
+#include "core/netsh_commands.h"
 #include "tests/fuzz/fuzz_check.h"
 
 namespace {
@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     std::string named = core::WithScriptExtension(path);
     FUZZ_CHECK(named == path || named == std::string(path) + ".nsh");
-    FUZZ_CHECK(path_text::FolderPart(named) == path_text::FolderPart(path));
+    FUZZ_CHECK(core::path_text::FolderPart(named) == core::path_text::FolderPart(path));
     FUZZ_CHECK(core::WithScriptExtension(named) == named);
 
     std::vector<std::size_t> percents;

@@ -1,4 +1,4 @@
-#include "core/commands.h"
+#include "core/netsh_commands.h"
 
 #include <algorithm>
 #include <iterator>

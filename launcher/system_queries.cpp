@@ -1,4 +1,4 @@
-#include "launcher/files.h"
+#include "launcher/system_queries.h"
 
 #include <windows.h>
 
