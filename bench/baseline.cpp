@@ -25,9 +25,12 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
+// The hints are part of the visible job: comctl32 makes the tooltip and one
+// tool per button, as kelvaro's bar has them from the start.
 void AddToolBar(HWND window, HINSTANCE instance) {
-    HWND bar = CreateWindowExA(0, TOOLBARCLASSNAMEA, nullptr, WS_CHILD | WS_VISIBLE | CCS_NOPARENTALIGN | CCS_NORESIZE,
-                               0, 0, 172, 29, window, nullptr, instance, nullptr);
+    HWND bar = CreateWindowExA(0, TOOLBARCLASSNAMEA, nullptr,
+                               WS_CHILD | WS_VISIBLE | TBSTYLE_TOOLTIPS | CCS_NOPARENTALIGN | CCS_NORESIZE, 0, 0, 172,
+                               29, window, nullptr, instance, nullptr);
     SendMessageA(bar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     SendMessageA(bar, TB_SETBUTTONSIZE, 0, MAKELPARAM(23, 22));
     // Button, button, separator, button, separator, button, separator, button, separator, button.
