@@ -171,10 +171,12 @@ TEST_F(RunScriptsTest, NothingToRunStillEndsTheProgramAndStartsNothing) {
         e2e::Process kelvaro(installation, "missing.nsh folder.nsh");
         ASSERT_TRUE(kelvaro.WaitForExit());
     }
-    // A run started after both: a run they started would have logged by the time it has.
-    e2e::Process later(installation, "\"" + installation / "a.nsh" + "\"");
+    // A run started after both, of a file no list shows: a run they started
+    // would have logged by the time it has.
+    e2e::WriteText(installation / "later.txt", "");
+    e2e::Process later(installation, "\"" + installation / "later.txt" + "\"");
     ASSERT_TRUE(later.WaitForExit());
-    EXPECT_EQ(e2e::WaitForNetshLog(installation, 1), std::vector<std::string>{Logged(installation / "a.nsh")});
+    EXPECT_EQ(e2e::WaitForNetshLog(installation, 1), std::vector<std::string>{Logged(installation / "later.txt")});
 }
 
 }  // namespace
