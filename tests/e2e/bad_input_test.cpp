@@ -91,19 +91,4 @@ TEST(BadInput, NamesWithShellCharactersReachNetshExactly) {
     EXPECT_EQ(e2e::WaitForNetshLog(installation, expected.size()), expected);
 }
 
-TEST(BadInput, ManyOddArgumentsRunOnlyExistingFiles) {
-    e2e::Installation installation;
-    e2e::InstallRecordingNetsh(installation);
-    e2e::WriteText(installation / "real.nsh", "");
-    CreateDirectoryA((installation / "folder.nsh").c_str(), nullptr);
-    std::string arguments = "\"\" \"" + installation / "real.nsh" + "\" \\\\server\\share\\x.nsh folder.nsh ";
-    for (int i = 0; i < 45; ++i) arguments += "missing" + std::to_string(i) + ".nsh ";
-    e2e::Process kelvaro(installation, arguments);
-    DWORD exitCode = 99;
-    ASSERT_TRUE(kelvaro.WaitForExit(&exitCode));
-    EXPECT_EQ(exitCode, 0u);
-    EXPECT_EQ(e2e::WaitForNetshLog(installation, 1),
-              std::vector<std::string>{"ARGS=[-f \"" + installation / "real.nsh" + "\"]"});
-}
-
 }  // namespace

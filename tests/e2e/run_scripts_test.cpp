@@ -144,9 +144,11 @@ TEST_F(RunScriptsTest, ExclamationMarkReachesNetshOnEveryRouteWhateverCmdsDelaye
 
 TEST_F(RunScriptsTest, CommandLineRunsEachExistingScriptThenEnds) {
     CreateDirectoryA((installation / "folder.nsh").c_str(), nullptr);
-    // Upper case as typed; the run uses the names as stored on disk.
-    e2e::Process kelvaro(installation, "\"" + installation / "A.NSH" + "\" missing.nsh folder.nsh \"" +
-                                           installation / "b c.nsh" + "\"");
+    // Upper case as typed (the run uses the names as stored on disk), among an
+    // empty pair of quotes, a network path, a folder and 45 missing names.
+    std::string arguments = "\"\" \"" + installation / "A.NSH" + "\" \\\\server\\share\\x.nsh folder.nsh ";
+    for (int i = 0; i < 45; ++i) arguments += "missing" + std::to_string(i) + ".nsh ";
+    e2e::Process kelvaro(installation, arguments + "\"" + installation / "b c.nsh" + "\"");
     DWORD exitCode = 99;
     ASSERT_TRUE(kelvaro.WaitForExit(&exitCode));
     EXPECT_EQ(exitCode, 0u);

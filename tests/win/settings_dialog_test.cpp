@@ -1,6 +1,7 @@
 // The settings dialog: what it shows, what it writes, and how it closes.
 #include "dialogs/settings_dialog.h"
 
+#include <commctrl.h>
 #include <objbase.h>
 #include <shlobj.h>
 
@@ -238,7 +239,20 @@ TEST_F(SettingsDialogTest, FolderBrowserPutsTheChosenFolderInTheFieldAndCancelKe
 
     test::DialogDriver choose(
         [](HWND browser, void* folder) {
-            SendMessageA(browser, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(static_cast<char*>(folder)));
+            // The browser of a new Wine prefix fills its tree while it opens:
+            // the choice is made again until the tree shows it.
+            const std::string path = static_cast<char*>(folder);
+            const std::string name = path.substr(path.rfind('\\') + 1);
+            HWND tree = FindWindowExA(browser, nullptr, WC_TREEVIEWA, nullptr);
+            char shown[MAX_PATH] = {};
+            for (DWORD start = GetTickCount(); name != shown && GetTickCount() - start < 5000; Sleep(20)) {
+                SendMessageA(browser, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(path.c_str()));
+                test::Pump();
+                TVITEMA item{TVIF_TEXT, TreeView_GetSelection(tree)};
+                item.pszText = shown;
+                item.cchTextMax = sizeof shown;
+                SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+            }
             test::PressButton(browser, IDOK);
         },
         const_cast<char*>(folder.Path().c_str()));
