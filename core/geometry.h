@@ -9,6 +9,7 @@ struct Bounds {
     int top;
     int width;
     int height;
+    bool operator==(const Bounds&) const = default;
 };
 
 struct Point {

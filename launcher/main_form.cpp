@@ -6,8 +6,8 @@
 #include "resources/layouts.h"
 #include "resources/texts.h"
 #include "ui/application.h"
-#include "ui/screen.h"
 #include "ui/picture_bitmaps.h"
+#include "ui/screen.h"
 #include "ui/system_api.h"
 
 namespace launcher {
@@ -40,8 +40,7 @@ TMainForm::TMainForm()
     : OpenDialog1(ui::FileDialog::Kind::Open, text::kFilterOpen),
       SaveDialog1(ui::FileDialog::Kind::Save, text::kFilterSave),
       shellExecute_(&ui::api::ShellExecuteA),
-      changeMessageFilter_(
-          ui::api::FindInUser32<BOOL WINAPI(HWND, UINT, DWORD, void*)>("ChangeWindowMessageFilterEx")),
+      changeMessageFilter_(ui::api::FindInUser32<ui::api::MessageFilter>("ChangeWindowMessageFilterEx")),
       commandLine_(GetCommandLineA()) {}
 
 TMainForm::~TMainForm() {

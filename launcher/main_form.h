@@ -56,6 +56,8 @@ class TMainForm : public ui::Form {
     void Create();
     // The dialogs that the tool buttons show; created after the main window.
     void SetDialogs(ui::Form* settings, ui::Form* aboutBox);
+    // Esc closes, wherever it is typed; Enter in the list runs the selection.
+    bool PreviewKey(const MSG& msg) override;
 
  protected:
     void CreateControls() override;
@@ -63,7 +65,6 @@ class TMainForm : public ui::Form {
     void FormShow() override;
     void FormClose() override;
     void ControlCommand(int id, int code) override;
-    bool PreviewKey(const MSG& msg) override;
     void ClientResized(int width, int height) override;
     void DpiChanged() override;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

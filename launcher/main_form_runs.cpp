@@ -7,12 +7,12 @@
 #include <vector>
 
 #include "core/command_line.h"
-#include "core/netsh_commands.h"
 #include "core/error_text.h"
 #include "core/long_path.h"
+#include "core/netsh_commands.h"
 #include "core/path_text.h"
-#include "launcher/system_queries.h"
 #include "launcher/main_form.h"
+#include "launcher/system_queries.h"
 #include "resources/texts.h"
 #include "ui/application.h"
 #include "ui/error.h"

@@ -2,8 +2,8 @@
 // a new script, and the always-on-top pin, whose state is the pin button's
 // image alone.
 #include "core/netsh_commands.h"
-#include "launcher/system_queries.h"
 #include "launcher/main_form.h"
+#include "launcher/system_queries.h"
 #include "resources/texts.h"
 #include "ui/application.h"
 

@@ -40,9 +40,7 @@ void TMainForm::LoadFormPosition() {
     // window out of sight: it comes back to the nearest one.
     const ui::Bounds stored = GetBounds();
     const ui::Bounds visible = core::KeepOnScreen(stored, ui::screen::Monitors());
-    if (visible.left != stored.left || visible.top != stored.top || visible.width != stored.width ||
-        visible.height != stored.height)
-        SetBounds(visible);
+    if (visible != stored) SetBounds(visible);
 }
 
 void TMainForm::SaveFormPosition() {

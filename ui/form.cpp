@@ -1,8 +1,6 @@
 #include "ui/form.h"
 
-#include <algorithm>
 #include <utility>
-#include <vector>
 
 #include "ui/application.h"
 #include "ui/screen.h"

@@ -108,9 +108,6 @@ class Form : public Window {
     virtual void FormCreate() {}
     virtual void FormShow() {}
     virtual void FormClose() {}
-    // A character typed in the form: Esc (27) closes it and goes no further.
-    // Set `key` to 0 to consume it.
-    virtual void FormKeyPress(char& key);
     // A control's WM_COMMAND notification.
     virtual void ControlCommand(int /*id*/, int /*code*/) {}
     virtual void ClientResized(int /*width*/, int /*height*/) {}
@@ -135,6 +132,8 @@ class Form : public Window {
     void EnsureControls();
     void RememberFocus();
     void RestoreFocus();
+    // A character typed in the form: Esc (27) closes it and is consumed (set to 0).
+    void FormKeyPress(char& key);
     void ApplyMinSize(MINMAXINFO& info) const;
     void ApplyBounds(Bounds bounds);
     void PlaceForFirstShow();

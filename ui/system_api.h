@@ -1,7 +1,7 @@
 // The few functions of shell32, comdlg32, ole32, oleaut32 and advapi32 that
-// the program uses, bound on first use. Loading those DLLs (and, under Wine, the many they pull
-// in) at start-up would cost more than the rest of the start-up together,
-// and only some actions need them.
+// the program uses, bound on first use. Loading those DLLs (and, under Wine,
+// the many they pull in) at start-up would cost more than the rest of the
+// start-up together, and only some actions need them.
 #pragma once
 
 #include <windows.h>
@@ -32,7 +32,8 @@ Function* FindInUser32(const char* name) {
     return reinterpret_cast<Function*>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), name)));
 }
 // ChangeWindowMessageFilterEx's shape (Windows 7 on).
-using MessageFilterFunction = BOOL(WINAPI*)(HWND window, UINT message, DWORD action, void* status);
+using MessageFilter = BOOL WINAPI(HWND window, UINT message, DWORD action, void* status);
+using MessageFilterFunction = MessageFilter*;
 // COM in a single-threaded apartment on this thread, which the shell's folder
 // browser needs; made once, on first use, and kept for the rest of the process.
 void InitializeComOnce();
