@@ -1,13 +1,4 @@
-# Cross-compiles 32-bit Windows programs with MinGW-w64 and runs them (tests,
-# the program itself) through Wine.
-set(CMAKE_SYSTEM_NAME Windows)
+# The shipped program: 32-bit Windows.
 set(CMAKE_SYSTEM_PROCESSOR i686)
-# The -posix thread model: GoogleTest needs std::mutex.
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_CURRENT_LIST_DIR}/../tools/wine-run")
+set(KELVARO_MINGW_TRIPLE i686-w64-mingw32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw.cmake)

@@ -125,7 +125,7 @@ endif()
 
 if(CMAKE_CROSSCOMPILING AND CMAKE_HOST_UNIX)
   add_test(NAME exe_contents COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/tools/check-exe $<TARGET_FILE:kelvaro>
-                                     ${PROJECT_VERSION} ${KELVARO_COPYRIGHT})
+                                     ${CMAKE_SYSTEM_PROCESSOR} ${PROJECT_VERSION} ${KELVARO_COPYRIGHT})
   # Runs on the host, not under Wine.
   set_tests_properties(exe_contents PROPERTIES LABELS host)
   # A short run of the benchmark, so that it cannot rot.
