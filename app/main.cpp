@@ -1,5 +1,5 @@
-// The program's entry: the application object, the three windows in their
-// order, then the message loop.
+// The program's entry: the application object, the main window and the two
+// dialogs it shows, then the message loop.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -47,7 +47,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         mainForm->SetDialogs(&*settings, &*aboutBox);
     });
     if (!mainForm || !mainForm->Handle()) return 1;
-    int exitCode = app.Run();
+    int exitCode = app.Run(*mainForm);
     // Windows go with the process: destroying them one by one costs time and
     // changes nothing the user can see.
     ExitProcess(static_cast<UINT>(exitCode));

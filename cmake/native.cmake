@@ -17,7 +17,8 @@ add_executable(kelvaro_native_tests
   tests/native/ini_values_test.cpp
   tests/native/error_text_test.cpp
   tests/native/pixel_art_test.cpp
-  tests/native/placement_test.cpp)
-target_link_libraries(kelvaro_native_tests PRIVATE kelvaro_core gtest_main)
+  tests/native/placement_test.cpp
+  tests/native/launcher_test.cpp)
+target_link_libraries(kelvaro_native_tests PRIVATE kelvaro_launcher gtest_main)
 include(GoogleTest)
 gtest_discover_tests(kelvaro_native_tests)

@@ -27,13 +27,13 @@ add_library(kelvaro_app STATIC
   controls/hscroll_listbox.cpp
   dialogs/about_box.cpp
   dialogs/settings_dialog.cpp
-  launcher/system_queries.cpp
   launcher/main_form.cpp
   launcher/main_form_runs.cpp
   launcher/main_form_save_pin.cpp
   launcher/main_form_settings.cpp
-  launcher/settings_file.cpp)
-target_link_libraries(kelvaro_app PUBLIC kelvaro_ui)
+  launcher/settings_file.cpp
+  launcher/windows_system.cpp)
+target_link_libraries(kelvaro_app PUBLIC kelvaro_ui kelvaro_launcher)
 
 # The icon file comes from the same drawing as the windows' icon, written by a
 # small program built for the build machine (the cross compiler's output

@@ -1,5 +1,7 @@
 #include "controls/hscroll_listbox.h"
 
+#include <utility>
+
 namespace controls {
 
 // A device context on the list's window with a font selected, for as long as
@@ -24,11 +26,12 @@ class MeasuringDc {
     HFONT oldFont_;
 };
 
-THScrollListbox::THScrollListbox() : canvasFont_(static_cast<HFONT>(GetStockObject(SYSTEM_FONT))) {}
+THScrollListbox::THScrollListbox() = default;
 
-THScrollListbox::~THScrollListbox() {
-    batchDc_.reset();  // deselects the canvas font first
-    if (ownsCanvasFont_) DeleteObject(canvasFont_);
+THScrollListbox::~THScrollListbox() = default;
+
+HFONT THScrollListbox::CanvasFont() const {
+    return canvasFont_ ? canvasFont_.Get() : static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
 }
 
 LRESULT THScrollListbox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -71,11 +74,9 @@ LRESULT THScrollListbox::FontChanged(UINT message, WPARAM wParam, LPARAM lParam)
     LOGFONTA attributes{};
     HFONT source = wParam ? reinterpret_cast<HFONT>(wParam) : static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
     GetObjectA(source, sizeof attributes, &attributes);
-    if (HFONT copy = CreateFontIndirectA(&attributes)) {
-        if (batchDc_) batchDc_->Select(copy);  // before the old copy goes
-        if (ownsCanvasFont_) DeleteObject(canvasFont_);
-        canvasFont_ = copy;
-        ownsCanvasFont_ = true;
+    if (ui::OwnedFont copy{CreateFontIndirectA(&attributes)}) {
+        if (batchDc_) batchDc_->Select(copy.Get());  // before the old copy goes
+        canvasFont_ = std::move(copy);
     }
     FMaxWidth = 0;
     RecalcExtent();
@@ -110,7 +111,7 @@ int THScrollListbox::Measure(const char* text) {
     if (batchDc_) {
         GetTextExtentPoint32A(batchDc_->Get(), measured_.data(), static_cast<int>(measured_.size()), &size);
     } else {
-        MeasuringDc dc(Handle(), canvasFont_);
+        MeasuringDc dc(Handle(), CanvasFont());
         GetTextExtentPoint32A(dc.Get(), measured_.data(), static_cast<int>(measured_.size()), &size);
     }
     return size.cx;
@@ -120,7 +121,7 @@ int THScrollListbox::Measure(const char* text) {
 // it: selecting a font is not free (under Wine each selection asks the X
 // server about the font), and a fill measures every entry.
 void THScrollListbox::UpdateStarting() {
-    if (!batchDc_) batchDc_ = std::make_unique<MeasuringDc>(Handle(), canvasFont_);
+    if (!batchDc_) batchDc_ = std::make_unique<MeasuringDc>(Handle(), CanvasFont());
 }
 
 void THScrollListbox::UpdateEnded() { batchDc_.reset(); }

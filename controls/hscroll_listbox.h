@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "ui/handles.h"
 #include "ui/list_box.h"
 #include "ui/test_access.h"
 
@@ -39,10 +40,12 @@ class THScrollListbox : public ui::ListBox {
     // Width of the text and one blank, in the canvas font.
     int Measure(const char* text);
 
+    // The control's font, or the system font before it is given one.
+    HFONT CanvasFont() const;
+
     int FMaxWidth = 0;        // the widest entry's measured width; the extent last sent
-    HFONT canvasFont_;        // a copy of the control's font, for measuring only
-    bool ownsCanvasFont_ = false;
-    std::unique_ptr<MeasuringDc> batchDc_;  // held while a batch of changes runs
+    ui::OwnedFont canvasFont_;  // a copy of the control's font, for measuring only
+    std::unique_ptr<MeasuringDc> batchDc_;  // held while a batch of changes runs; goes before the font
     std::string measured_;    // reused, so measuring does not allocate per entry
 };
 

@@ -5,7 +5,6 @@
 #include <iterator>
 #include <vector>
 
-#include "launcher/settings_file.h"
 #include "resources/layouts.h"
 #include "resources/texts.h"
 #include "ui/application.h"
@@ -15,7 +14,6 @@ namespace dialogs {
 namespace {
 
 namespace lay = layout::settings;
-namespace keys = settings_keys;
 
 // Neither push button is a default button: Enter presses only a focused one.
 constexpr DWORD kPushButton = WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON;
@@ -35,6 +33,18 @@ constexpr ui::Dialog::ControlSpec kControls[] = {
     {kChkTop, "BUTTON", text::kTopCheck, kCheckBox, 0, true, lay::kTopCheck},
     // Sized to its text; Layout() puts it beside the edit.
     {kEdtDirOpenLabel, "STATIC", text::kLoadFolderLabel, WS_VISIBLE | SS_LEFT, 0, true, {}},
+};
+
+// Which setting each check box shows.
+struct SwitchBox {
+    int id;
+    bool core::Settings::*field;
+};
+constexpr SwitchBox kSwitchBoxes[] = {
+    {kChkPrompt, &core::Settings::showPrompt},
+    {kChkClose, &core::Settings::closeAfterRun},
+    {kChkOtherExt, &core::Settings::otherExtensions},
+    {kChkTop, &core::Settings::startPinned},
 };
 
 }  // namespace
@@ -67,9 +77,10 @@ void TSettings::DpiChanged() {
     if (ControlsCreated()) Layout();
 }
 
-std::array<ui::CheckBox, 4> TSettings::SwitchBoxes() const {
-    return {ui::CheckBox(Item(kChkPrompt)), ui::CheckBox(Item(kChkClose)), ui::CheckBox(Item(kChkOtherExt)),
-            ui::CheckBox(Item(kChkTop))};
+int TSettings::Edit(const core::Settings& shown, const Store& store) {
+    shown_ = shown;
+    store_ = store;
+    return ShowModal();
 }
 
 void TSettings::FormShow() { LoadControls(); }
@@ -85,19 +96,15 @@ void TSettings::ControlCommand(int id, int code) {
 }
 
 void TSettings::LoadControls() {
-    launcher::IniFile ini(launcher::SettingsFilePath());
-    edtDirOpen().SetText(ini.ReadString(keys::kLoadFolder, launcher::ExeFolder().c_str()));
-    std::array<ui::CheckBox, 4> boxes = SwitchBoxes();
-    static_assert(std::size(keys::kSwitches) == std::tuple_size_v<decltype(boxes)>);
-    for (std::size_t i = 0; i < boxes.size(); ++i) boxes[i].SetChecked(ini.IsOn(keys::kSwitches[i]));
+    edtDirOpen().SetText(shown_.loadFolder);
+    for (const SwitchBox& box : kSwitchBoxes) ui::CheckBox(Item(box.id)).SetChecked(shown_.*box.field);
 }
 
-void TSettings::StoreControls() {
-    launcher::IniFile ini(launcher::SettingsFilePath());
-    // A refused write stops here: the keys before it stay written.
-    ini.WriteString(keys::kLoadFolder, edtDirOpen().Text());
-    const std::array<ui::CheckBox, 4> boxes = SwitchBoxes();
-    for (std::size_t i = 0; i < boxes.size(); ++i) ini.WriteSwitch(keys::kSwitches[i], boxes[i].Checked());
+core::Settings TSettings::ControlValues() const {
+    core::Settings values;
+    values.loadFolder = edtDirOpen().Text();
+    for (const SwitchBox& box : kSwitchBoxes) values.*box.field = ui::CheckBox(Item(box.id)).Checked();
+    return values;
 }
 
 void TSettings::BrowseLoadFolder() {
@@ -126,8 +133,8 @@ void TSettings::btnSetClick() {
         return;
     }
     if (app.ShowMessageBox(text::kSaveConfirm, text::kSaveConfirmCaption, MB_OKCANCEL) != IDOK) return;
-    StoreControls();
-    Close();
+    if (store_) store_(ControlValues());
+    EndModal(IDOK);
 }
 
 void TSettings::btnCancelClick() { Close(); }

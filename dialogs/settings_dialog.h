@@ -1,12 +1,15 @@
-// The settings dialog: the load folder and four switches, read from the
-// settings file at every showing and written back only when confirmed.
+// The settings dialog: the load folder and four switches. It shows the
+// settings it is given and hands back what the user confirms; where they
+// come from and go to is its owner's business.
 #pragma once
 
-#include <array>
+#include <functional>
 
+#include "core/settings.h"
 #include "ui/controls.h"
 #include "ui/dialog.h"
 #include "ui/panel.h"
+#include "ui/test_access.h"
 
 namespace dialogs {
 
@@ -27,9 +30,16 @@ class TSettings : public ui::Dialog {
  public:
     TSettings() = default;
     ~TSettings() override;
+    // Stores the settings the user confirmed; raises when it cannot, and the
+    // dialog then shows why and stays open.
+    using Store = std::function<void(const core::Settings&)>;
+
     // Makes the dialog, owned by `owner`; its window is made hidden at its
     // first showing.
     void Create(HWND owner);
+    // Shows `shown` modally. When the user confirms, hands the edited settings
+    // to `store` and closes with IDOK; every other way out is IDCANCEL.
+    int Edit(const core::Settings& shown, const Store& store);
 
  protected:
     void CreateControls() override;
@@ -38,8 +48,10 @@ class TSettings : public ui::Dialog {
     void DpiChanged() override;
 
  private:
+    friend struct test::Access;
+
     void LoadControls();
-    void StoreControls();
+    core::Settings ControlValues() const;
     void BrowseLoadFolder();
 
     void btnSetClick();
@@ -49,10 +61,10 @@ class TSettings : public ui::Dialog {
     void Layout();
 
     ui::Control edtDirOpen() const { return ui::Control(Item(kEdtDirOpen)); }
-    // The check boxes, in the order of the switches they show.
-    std::array<ui::CheckBox, 4> SwitchBoxes() const;
 
     ui::Panel Panel1;
+    core::Settings shown_;
+    Store store_;
 };
 
 }  // namespace dialogs

@@ -39,8 +39,6 @@ const TMainForm::ToolButton TMainForm::kToolButtons[] = {
 TMainForm::TMainForm()
     : OpenDialog1(ui::FileDialog::Kind::Open, text::kFilterOpen),
       SaveDialog1(ui::FileDialog::Kind::Save, text::kFilterSave),
-      shellExecute_(&ui::api::ShellExecuteA),
-      changeMessageFilter_(ui::api::FindInUser32<ui::api::MessageFilter>("ChangeWindowMessageFilterEx")),
       commandLine_(GetCommandLineA()) {}
 
 TMainForm::~TMainForm() {
@@ -55,13 +53,14 @@ void TMainForm::Create() {
     CreateForm({.caption = text::kAppTitle,
                 .bounds = lay::kDesignBounds,
                 .style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                .exStyle = WS_EX_ACCEPTFILES,  // DragAcceptFiles, without loading shell32 at start-up
                 .font = layout::kFont,
                 .className = kClassName,
                 .icon = iconLarge,
                 .smallIcon = iconSmall});
 }
 
-void TMainForm::SetDialogs(ui::Form* settings, ui::Form* aboutBox) {
+void TMainForm::SetDialogs(dialogs::TSettings* settings, ui::Form* aboutBox) {
     settings_ = settings;
     aboutBox_ = aboutBox;
 }
@@ -132,8 +131,6 @@ void TMainForm::ApplyIcons() {
 
 void TMainForm::FormCreate() {
     if (Dpi() != core::kDesignDpi) ApplyIcons();
-    // What DragAcceptFiles does, without loading shell32 at start-up for it.
-    SetWindowLongA(Handle(), GWL_EXSTYLE, GetWindowLongA(Handle(), GWL_EXSTYLE) | WS_EX_ACCEPTFILES);
     AcceptDropsFromExplorer();
     LoadFormPosition();
     LoadSettings();
@@ -143,8 +140,9 @@ void TMainForm::FormCreate() {
 // Windows drops the messages of a drop that come from there unless the
 // window lets them in; it lets in those alone.
 void TMainForm::AcceptDropsFromExplorer() {
-    if (!changeMessageFilter_) return;
-    for (UINT message : kDropMessages) changeMessageFilter_(Handle(), message, kMessageFilterAllow, nullptr);
+    if (!ui::api::changeWindowMessageFilterEx) return;
+    for (UINT message : kDropMessages)
+        ui::api::changeWindowMessageFilterEx(Handle(), message, kMessageFilterAllow, nullptr);
 }
 
 void TMainForm::ControlCommand(int id, int code) {
@@ -156,24 +154,9 @@ void TMainForm::ControlCommand(int id, int code) {
         if (button.command == id && button.click) (this->*button.click)();
 }
 
-bool TMainForm::PreviewKey(const MSG& msg) {
-    if (Form::PreviewKey(msg)) return true;  // Esc, wherever it is typed
-    if (msg.message != WM_CHAR || msg.hwnd != list_.Handle()) return false;
-    char key = static_cast<char>(msg.wParam);
-    HScrollListbox1KeyPress(key);
-    return key == 0;
-}
-
-LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_DROPFILES) {
-        WMDropFiles(wParam);
-        return 0;
-    }
-    if (message == WM_ENDSESSION) {
-        if (wParam) WMEndSession();
-        return 0;
-    }
-    return Form::HandleMessage(message, wParam, lParam);
+void TMainForm::KeyPress(HWND target, char& key) {
+    if (target == list_.Handle()) HScrollListbox1KeyPress(key);
+    if (key) Form::KeyPress(target, key);
 }
 
 }  // namespace launcher

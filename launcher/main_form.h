@@ -1,15 +1,16 @@
 // The main window: a tool bar over the list of scripts in the load folder.
 //
-// Its handlers, by what the user does, and the file that holds them:
+// The window only routes what the user does: the launcher (launcher.h)
+// decides what runs and what follows. Its handlers, by what the user does,
+// and the file that holds them:
 //   main_form.cpp           the window: creation, layout, densities, FormCreate,
 //                           the tool buttons' table and commands, the keys
-//   main_form_runs.cpp      the list and the runs: RefreshList, RunScript,
-//                           ToolBtnExecClick, ToolBtnOpenClick, WMDropFiles,
-//                           FormShow (the command line), HScrollListbox1DblClick,
-//                           HScrollListbox1KeyPress
+//   main_form_runs.cpp      the list and the runs: RefreshList, ToolBtnExecClick,
+//                           ToolBtnOpenClick, FilesDropped, FormShow (the command
+//                           line), HScrollListbox1DblClick, HScrollListbox1KeyPress
 //   main_form_save_pin.cpp  save and pin: ToolBtnSaveClick, ToolBtnTopClick, Pin
 //   main_form_settings.cpp  settings and position: LoadSettings, LoadFormPosition,
-//                           SaveFormPosition, FormClose, WMEndSession,
+//                           SaveFormPosition, FormClose, SessionEnding,
 //                           ToolBtnSettingsClick, ToolBtnAboutClick
 #pragma once
 
@@ -18,12 +19,12 @@
 #include <string>
 
 #include "controls/hscroll_listbox.h"
-#include "launcher/launcher_state.h"
+#include "dialogs/settings_dialog.h"
+#include "launcher/launcher.h"
+#include "launcher/windows_system.h"
 #include "ui/file_dialog.h"
 #include "ui/form.h"
 #include "ui/handles.h"
-#include "ui/shell.h"
-#include "ui/system_api.h"
 #include "ui/test_access.h"
 #include "ui/toolbar.h"
 
@@ -55,9 +56,7 @@ class TMainForm : public ui::Form {
     // Creates the window hidden; its creation applies the settings file.
     void Create();
     // The dialogs that the tool buttons show; created after the main window.
-    void SetDialogs(ui::Form* settings, ui::Form* aboutBox);
-    // Esc closes, wherever it is typed; Enter in the list runs the selection.
-    bool PreviewKey(const MSG& msg) override;
+    void SetDialogs(dialogs::TSettings* settings, ui::Form* aboutBox);
 
  protected:
     void CreateControls() override;
@@ -67,7 +66,10 @@ class TMainForm : public ui::Form {
     void ControlCommand(int id, int code) override;
     void ClientResized(int width, int height) override;
     void DpiChanged() override;
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Esc closes, wherever it is typed; Enter in the list runs the selection.
+    void KeyPress(HWND target, char& key) override;
+    void FilesDropped(HDROP drop) override;
+    void SessionEnding() override;
 
  private:
     friend struct test::Access;
@@ -98,11 +100,8 @@ class TMainForm : public ui::Form {
     // Makes the window topmost and gives the pin button its pressed look.
     void Pin();
     void SetPinLook(bool pinned);
-    // Starts the network shell on a script, visible or not as ShowPrompt says.
-    void RunScript(const std::string& path);
-    // When cmd.exe would read another path than `path`, shows why in the error
-    // box (`format`: %1 the path, %2 the part cmd would replace); true then.
-    static bool RefusedForCmd(const std::string& path, const char* format);
+    // Closes the window when the route that ran says so.
+    void Follow(After after);
 
     void ToolBtnOpenClick();
     void ToolBtnSaveClick();
@@ -112,9 +111,6 @@ class TMainForm : public ui::Form {
     void ToolBtnAboutClick();
     void HScrollListbox1DblClick();
     void HScrollListbox1KeyPress(char& key);
-    void WMDropFiles(WPARAM drop);  // the HDROP
-    // Windows ends the session (sign-out, shut-down) and the process with it.
-    void WMEndSession();
 
     // Released only after Destroy() has taken the windows that draw with them.
     ui::ImageList images_;
@@ -123,12 +119,11 @@ class TMainForm : public ui::Form {
     controls::THScrollListbox list_;
     ui::FileDialog OpenDialog1;
     ui::FileDialog SaveDialog1;
-    ui::ShellExecuteFunction shellExecute_;
-    ui::api::MessageFilterFunction changeMessageFilter_;  // null before Windows 7
+    WindowsSystem windows_{this};
+    Launcher launcher_{windows_};
     std::string commandLine_;  // whose arguments the first showing runs
-    ui::Form* settings_ = nullptr;
+    dialogs::TSettings* settings_ = nullptr;
     ui::Form* aboutBox_ = nullptr;
-    LauncherState state_;
 };
 
 }  // namespace launcher

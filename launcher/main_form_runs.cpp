@@ -1,21 +1,17 @@
 // The main window's list and runs: the list of scripts in the load folder,
-// and every route that hands a script to the network shell (the list, the
-// open dialog, a drop, the command line).
+// and every route that hands a script to the launcher (the list, the open
+// dialog, a drop, the command line).
 #include <windows.h>
 #include <shellapi.h>
 
+#include <optional>
 #include <vector>
 
-#include "core/command_line.h"
-#include "core/error_text.h"
-#include "core/long_path.h"
-#include "core/netsh_commands.h"
 #include "core/path_text.h"
 #include "launcher/main_form.h"
-#include "launcher/system_queries.h"
 #include "resources/texts.h"
-#include "ui/application.h"
 #include "ui/error.h"
+#include "ui/file_search.h"
 #include "ui/system_api.h"
 
 namespace launcher {
@@ -23,25 +19,6 @@ namespace {
 
 constexpr char kEnter = 13;
 constexpr int kFirstRoom = 256;
-
-// A directory search that is closed on every path out of its scope.
-class FileSearch {
- public:
-    explicit FileSearch(const std::string& pattern) : handle_(FindFirstFileA(pattern.c_str(), &entry_)) {}
-    ~FileSearch() {
-        if (handle_ != INVALID_HANDLE_VALUE) FindClose(handle_);
-    }
-    FileSearch(const FileSearch&) = delete;
-    FileSearch& operator=(const FileSearch&) = delete;
-
-    bool Found() const { return handle_ != INVALID_HANDLE_VALUE; }
-    bool Next() { return FindNextFileA(handle_, &entry_) != FALSE; }
-    const WIN32_FIND_DATAA& Entry() const { return entry_; }
-
- private:
-    WIN32_FIND_DATAA entry_{};
-    HANDLE handle_;
-};
 
 // Releases a drop handle on every path out of the handler.
 class DropHandle {
@@ -69,7 +46,7 @@ class DropHandle {
 void TMainForm::RefreshList(const std::string& folder) {
     ui::ListBox::UpdateScope noRepaint(list_);
     list_.Clear();
-    FileSearch search(core::path_text::IncludeTrailingBackslash(folder) + "*." + state_.ListExt);
+    ui::FileSearch search(core::path_text::IncludeTrailingBackslash(folder) + "*." + launcher_.State().ListExt);
     // Every kind of entry is enumerated; only folders (also "." and "..") are left out.
     int count = 0;
     int room = 0;
@@ -84,60 +61,30 @@ void TMainForm::RefreshList(const std::string& folder) {
     }
 }
 
-bool TMainForm::RefusedForCmd(const std::string& path, const char* format) {
-    const std::string_view part = core::CmdVariableReference(path, &EnvironmentHas);
-    if (part.empty()) return false;
-    ui::Application::Instance().ShowError(core::FillIn(format, {path, part}));
-    return true;
-}
-
-void TMainForm::RunScript(const std::string& path) {
-    // Reported here rather than raised, so that every route goes on as it
-    // would after a run: the command line to its next argument and its end,
-    // the others to their close.
-    if (RefusedForCmd(path, text::kCmdRewritesRunFormat)) return;
-    // Not awaited and not examined: netsh reports to the console itself.
-    const std::string parameters = core::RunScriptParameters(path, CmdDelayedExpansion());
-    shellExecute_(Handle(), nullptr, core::kCommandInterpreter, parameters.c_str(), nullptr,
-                  state_.ShowPrompt ? SW_SHOWNORMAL : SW_HIDE);
+void TMainForm::Follow(After after) {
+    if (after == After::Close) Close();
 }
 
 void TMainForm::ToolBtnExecClick() {
-    const int count = list_.Count();
-    for (int i = count - 1; i >= 0; --i)
-        if (list_.Selected(i)) RunScript(core::path_text::IncludeTrailingBackslash(state_.LoadDir) + list_.Text(i));
-    // One close request after the walk, not one per entry: the same outcome,
-    // without storing the bounds once per entry, and a refused store can no
-    // longer stop the walk before the selected entry has run.
-    if (state_.CloseAfterRun && count > 0) Close();
+    const int selected = list_.SelectedIndex();
+    Follow(launcher_.RunListEntry(selected >= 0 ? std::optional(list_.Text(selected)) : std::nullopt,
+                                  list_.Count() > 0));
 }
 
 void TMainForm::ToolBtnOpenClick() {
-    if (!OpenDialog1.Execute(Handle())) return;
-    RunScript(OpenDialog1.FileName());
-    if (state_.CloseAfterRun) Close();
+    if (OpenDialog1.Execute(Handle())) Follow(launcher_.RunChosenFile(OpenDialog1.FileName()));
 }
 
-void TMainForm::WMDropFiles(WPARAM drop) {
+void TMainForm::FilesDropped(HDROP drop) {
+    After after;
     {
-        DropHandle dropped(reinterpret_cast<HDROP>(drop));
-        std::string name = dropped.FirstName();
-        if (FileExists(name)) RunScript(name);
+        DropHandle dropped(drop);
+        after = launcher_.RunDroppedFile(dropped.FirstName());
     }
-    if (state_.CloseAfterRun) Close();
+    Follow(after);  // once the drop is released
 }
 
-void TMainForm::FormShow() {
-    const std::vector<std::string> arguments = core::SplitCommandLine(commandLine_);
-    if (arguments.empty()) return;
-    for (const std::string& argument : arguments) {
-        std::string path = core::ExpandLongPath(argument, &FindLongName);
-        if (FileExists(path)) RunScript(path);
-    }
-    // Every argument is run before the one close request, so a refused store
-    // of the bounds cannot leave later scripts unrun.
-    Close();
-}
+void TMainForm::FormShow() { Follow(launcher_.RunCommandLine(commandLine_)); }
 
 void TMainForm::HScrollListbox1KeyPress(char& key) {
     if (key != kEnter) return;

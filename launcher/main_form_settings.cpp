@@ -2,8 +2,6 @@
 // applied, the dialogs that change it, the bounds restored and stored.
 #include "launcher/main_form.h"
 
-#include <iterator>
-
 #include "core/placement.h"
 #include "launcher/settings_file.h"
 #include "ui/error.h"
@@ -11,31 +9,17 @@
 
 namespace launcher {
 
-namespace keys = settings_keys;
-static_assert(std::size(keys::kBounds) == 4, "left, top, width and height");
-
 void TMainForm::LoadSettings() {
-    {
-        IniFile ini(SettingsFilePath());
-        // Each value takes effect as soon as it is read, in this order.
-        state_.LoadDir = ini.ReadString(keys::kLoadFolder, ExeFolder().c_str());
-        OpenDialog1.SetInitialDir(state_.LoadDir);
-        SaveDialog1.SetInitialDir(state_.LoadDir);
-        state_.ShowPrompt = ini.IsOn(keys::kShowPrompt);
-        state_.CloseAfterRun = ini.IsOn(keys::kCloseAfterRun);
-        state_.ListExt = ini.IsOn(keys::kOtherExtensions) ? "*" : "nsh";
-        if (ini.IsOn(keys::kStartPinned)) Pin();  // never unpins: only the button does
-    }
-    RefreshList(state_.LoadDir);
+    const core::Settings settings = ReadSettings();
+    launcher_.Apply(settings);
+    OpenDialog1.SetInitialDir(settings.loadFolder);
+    SaveDialog1.SetInitialDir(settings.loadFolder);
+    if (settings.startPinned) Pin();  // never unpins: only the button does
+    RefreshList(settings.loadFolder);
 }
 
 void TMainForm::LoadFormPosition() {
-    int values[std::size(keys::kBounds)];
-    {
-        IniFile ini(SettingsFilePath());
-        for (std::size_t i = 0; i < std::size(keys::kBounds); ++i) values[i] = ini.ReadInteger(keys::kBounds[i]);
-    }
-    SetBounds({values[0], values[1], values[2], values[3]});  // the size limits apply
+    SetBounds(ReadFormBounds());  // the size limits apply
     // Bounds on a monitor that is gone (undocked, unplugged) would open the
     // window out of sight: it comes back to the nearest one.
     const ui::Bounds stored = GetBounds();
@@ -47,24 +31,25 @@ void TMainForm::SaveFormPosition() {
     // A minimised window's rectangle is its icon's (on Windows at -32000,
     // -32000), a maximised one's the screen's and a little more: the next
     // start would open a normal window out of sight or with its edges off.
-    const ui::Bounds bounds = Placed() ? RestoredBounds() : GetBounds();
-    const int values[] = {bounds.left, bounds.top, bounds.width, bounds.height};
-    IniFile ini(SettingsFilePath());
-    for (std::size_t i = 0; i < std::size(keys::kBounds); ++i) ini.WriteInteger(keys::kBounds[i], values[i]);
+    WriteFormBounds(Placed() ? RestoredBounds() : GetBounds());
 }
 
 void TMainForm::FormClose() { SaveFormPosition(); }
 
 void TMainForm::ToolBtnSettingsClick() {
-    if (settings_) settings_->ShowModal();
-    LoadSettings();  // whatever the dialog's result: the file says what holds
+    // Shown as the file holds them now, hand edits included; what the user
+    // confirms is written before the dialog goes, so that a refused write
+    // keeps it open. Whatever the way out, the file then says what holds: the
+    // private-profile service trims blanks and quotes that the dialog kept.
+    if (settings_) settings_->Edit(ReadSettings(), &WriteSettings);
+    LoadSettings();
 }
 
 void TMainForm::ToolBtnAboutClick() {
     if (aboutBox_) aboutBox_->ShowModal();
 }
 
-void TMainForm::WMEndSession() {
+void TMainForm::SessionEnding() {
     // The close never runs when Windows ends the session, so the bounds are
     // stored here. Nobody is left to answer a box: a refused write loses
     // only the bounds.

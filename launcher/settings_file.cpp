@@ -2,34 +2,50 @@
 
 #include <windows.h>
 
+#include <cstdint>
+#include <iterator>
+#include <optional>
+
 #include "core/error_text.h"
 #include "core/ini_values.h"
 #include "core/path_text.h"
+#include "launcher/settings_keys.h"
 #include "resources/texts.h"
 #include "ui/error.h"
 
 namespace launcher {
 namespace {
 
+namespace keys = settings_keys;
+
 constexpr DWORD kValueBufferSize = 2048;
 
-}  // namespace
+// One access object serves one operation and flushes the service's cache
+// when it is released.
+class IniFile {
+ public:
+    explicit IniFile(std::string path) : path_(std::move(path)) {}
+    ~IniFile();
+    IniFile(const IniFile&) = delete;
+    IniFile& operator=(const IniFile&) = delete;
 
-std::string ExeFolder() {
-    // A path cut at the buffer would name another folder: grow until it fits.
-    std::string path(MAX_PATH, '\0');
-    for (;;) {
-        const DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length == 0) throw ui::Error("GetModuleFileName failed");
-        if (length < path.size()) {
-            path.resize(length);
-            return std::string(core::path_text::FolderPart(path));
-        }
-        path.resize(path.size() * 2);
-    }
-}
+    // At most 2047 characters of the value; `fallback` when the key is missing.
+    std::string ReadString(const settings_keys::Key& key, const char* fallback) const;
+    // The integer read, or 0 when the key is missing or holds no integer.
+    std::int32_t ReadInteger(const settings_keys::Key& key) const;
+    bool IsOn(const settings_keys::Switch& item) const;
+    // A refused write raises "<path> に書き込めません".
+    void WriteString(const settings_keys::Key& key, const std::string& value);
+    void WriteInteger(const settings_keys::Key& key, std::int32_t value);
+    void WriteSwitch(const settings_keys::Switch& item, bool on);
 
-std::string SettingsFilePath() { return ExeFolder() + "kelvaro.ini"; }
+ private:
+    bool Exists() const;
+
+    std::string path_;
+    mutable std::optional<bool> exists_;  // asked at the first read
+    bool wrote_ = false;
+};
 
 IniFile::~IniFile() {
     // Flush, so that the file on disk is what the next reader (or editor)
@@ -71,5 +87,52 @@ void IniFile::WriteInteger(const settings_keys::Key& key, std::int32_t value) {
 }
 
 void IniFile::WriteSwitch(const settings_keys::Switch& item, bool on) { WriteString(item.key, core::ini::SwitchText(on)); }
+
+}  // namespace
+
+std::string ExeFolder() {
+    // A path cut at the buffer would name another folder: grow until it fits.
+    std::string path(MAX_PATH, '\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0) throw ui::Error("GetModuleFileName failed");
+        if (length < path.size()) {
+            path.resize(length);
+            return std::string(core::path_text::FolderPart(path));
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
+std::string SettingsFilePath() { return ExeFolder() + "kelvaro.ini"; }
+
+core::Settings ReadSettings() {
+    IniFile ini(SettingsFilePath());
+    core::Settings settings;
+    settings.loadFolder = ini.ReadString(keys::kLoadFolder, ExeFolder().c_str());
+    for (const keys::Switch& item : keys::kSwitches) settings.*item.field = ini.IsOn(item);
+    return settings;
+}
+
+void WriteSettings(const core::Settings& settings) {
+    IniFile ini(SettingsFilePath());
+    ini.WriteString(keys::kLoadFolder, settings.loadFolder);
+    for (const keys::Switch& item : keys::kSwitches) ini.WriteSwitch(item, settings.*item.field);
+}
+
+static_assert(std::size(keys::kBounds) == 4, "left, top, width and height");
+
+core::Bounds ReadFormBounds() {
+    IniFile ini(SettingsFilePath());
+    int values[std::size(keys::kBounds)];
+    for (std::size_t i = 0; i < std::size(keys::kBounds); ++i) values[i] = ini.ReadInteger(keys::kBounds[i]);
+    return {values[0], values[1], values[2], values[3]};
+}
+
+void WriteFormBounds(const core::Bounds& bounds) {
+    const int values[] = {bounds.left, bounds.top, bounds.width, bounds.height};
+    IniFile ini(SettingsFilePath());
+    for (std::size_t i = 0; i < std::size(keys::kBounds); ++i) ini.WriteInteger(keys::kBounds[i], values[i]);
+}
 
 }  // namespace launcher

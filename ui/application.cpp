@@ -15,17 +15,14 @@ Application& Application::Instance() {
 
 void Application::AddForm(Form* form) { forms_.push_back(form); }
 
-void Application::RemoveForm(Form* form) { std::erase(forms_, form); }
-
-void Application::EnsureWindowsBefore(const Form* form) {
-    for (Form* earlier : forms_) {
-        if (earlier == form) return;
-        earlier->EnsureWindow();
-    }
+void Application::RemoveForm(Form* form) {
+    std::erase(forms_, form);
+    if (main_ == form) main_ = nullptr;
 }
 
-int Application::Run() {
-    if (Form* main = MainForm()) main->Show();
+int Application::Run(Form& main) {
+    main_ = &main;
+    main.Show();
     while (HandleOneMessage()) {
     }
     return 0;
@@ -53,7 +50,7 @@ void Application::Dispatch(MSG& msg) {
     DispatchMessageA(&msg);
 }
 
-bool Application::IsKeyMessage(const MSG& msg) { return msg.message == WM_KEYDOWN || msg.message == WM_CHAR; }
+bool Application::IsKeyMessage(const MSG& msg) { return msg.message == WM_CHAR; }
 
 // Key preview: the form of the window a key is for sees it first; a key it
 // uses goes no further.

@@ -23,15 +23,15 @@ class Application {
     void SetTitle(std::string title) { title_ = std::move(title); }
     const std::string& Title() const { return title_; }
 
-    // Forms register themselves; the first one becomes the main form.
+    // Forms register themselves, so that their keys reach them first.
     void AddForm(Form* form);
     void RemoveForm(Form* form);
-    // Gives every form registered before `form` its window, in their order.
-    void EnsureWindowsBefore(const Form* form);
-    Form* MainForm() const { return forms_.empty() ? nullptr : forms_.front(); }
+    // The form whose close ends the program: the one handed to Run.
+    Form* MainForm() const { return main_; }
 
-    // Shows the main form and pumps messages until the program is to end.
-    int Run();
+    // Shows `main` as the main form and pumps messages until the program is
+    // to end.
+    int Run(Form& main);
     // Ends the program once control is back in the message loop; asking
     // again before then changes nothing.
     void Terminate();
@@ -73,6 +73,7 @@ class Application {
 
     std::string title_;
     std::vector<Form*> forms_;
+    Form* main_ = nullptr;
     MessageBoxFunction messageBox_ = &::MessageBoxA;
     bool terminated_ = false;
 };

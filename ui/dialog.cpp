@@ -3,15 +3,23 @@
 #include "ui/controls.h"
 
 namespace ui {
+namespace {
 
-bool Dialog::PreviewKey(const MSG& msg) {
-    if (msg.message != WM_KEYDOWN) return Form::PreviewKey(msg);
-    if (msg.wParam == VK_TAB) {
+constexpr char kTab = 9;
+constexpr char kEnter = 13;
+
+}  // namespace
+
+void Dialog::KeyPress(HWND target, char& key) {
+    if (key == kTab) {
         HWND next = GetNextDlgTabItem(Handle(), GetFocus(), GetKeyState(VK_SHIFT) < 0);
-        if (next) SetFocus(next);
-        return next != nullptr;
+        if (next) {
+            SetFocus(next);
+            key = 0;
+        }
+        return;
     }
-    if (msg.wParam != VK_RETURN) return false;
+    if (key != kEnter) return Form::KeyPress(target, key);
     HWND focus = GetFocus();
     char className[16] = {};
     GetClassNameA(focus, className, sizeof className);
@@ -19,9 +27,9 @@ bool Dialog::PreviewKey(const MSG& msg) {
     HWND button = lstrcmpiA(className, "Button") == 0 && (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON)
                       ? focus
                       : defaultButton_;
-    if (!button) return false;
+    if (!button) return;
+    key = 0;
     SendMessageA(button, BM_CLICK, 0, 0);
-    return true;
 }
 
 void Dialog::CreateDialogForm(const char* caption, const Bounds& bounds, const FontSpec& font, HWND owner) {

@@ -1,7 +1,7 @@
 // A modal dialog: a form whose controls are described once, in a table that
 // both makes and places them, with a dialog's keys: Tab and Shift+Tab move
 // through the tab order, Enter presses the focused push button or else the
-// default button.
+// default button, Esc closes.
 #pragma once
 
 #include <windows.h>
@@ -15,8 +15,6 @@ namespace ui {
 
 class Dialog : public Form {
  public:
-    bool PreviewKey(const MSG& msg) override;
-
     // One control of the dialog, in its order of creation (the tab order).
     struct ControlSpec {
         int id;
@@ -29,6 +27,8 @@ class Dialog : public Form {
     };
 
  protected:
+    void KeyPress(HWND target, char& key) override;
+
     // Makes the dialog, owned by `owner`: a fixed frame whose title bar
     // carries the close box only. Its window is made at its first showing.
     void CreateDialogForm(const char* caption, const Bounds& bounds, const FontSpec& font, HWND owner);

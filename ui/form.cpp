@@ -41,9 +41,6 @@ void Form::CreateForm(const Style& style) {
 
 void Form::EnsureWindow() {
     if (!deferred_) return;
-    // Forms made before this one get their windows first: the windows are
-    // created in the order of the forms, whichever is used first.
-    Application::Instance().EnsureWindowsBefore(this);
     const std::unique_ptr<Style> style = std::move(deferred_);
     CreateWindowNow(*style);
 }
@@ -96,9 +93,11 @@ void Form::Show() {
 bool Form::PreviewKey(const MSG& msg) {
     if (msg.message != WM_CHAR) return false;
     char key = static_cast<char>(msg.wParam);
-    FormKeyPress(key);
+    KeyPress(msg.hwnd, key);
     return key == 0;
 }
+
+void Form::KeyPress(HWND, char& key) { FormKeyPress(key); }
 
 void Form::FormKeyPress(char& key) {
     if (key != kEsc) return;
@@ -166,6 +165,12 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_COMMAND:
         if (lParam) ControlCommand(LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    case WM_DROPFILES:
+        FilesDropped(reinterpret_cast<HDROP>(wParam));
+        return 0;
+    case WM_ENDSESSION:
+        if (wParam) SessionEnding();
         return 0;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN: {

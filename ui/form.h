@@ -13,6 +13,7 @@
 #pragma once
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include <deque>
 #include <memory>
@@ -65,10 +66,9 @@ class Form : public Window {
     void Close();
 
     // A key message for a window of the form, before it is translated and
-    // dispatched: the one step where forms use keys (key preview). True when
-    // it was used, and then no control sees it. The default closes the form
-    // on Esc, through FormKeyPress.
-    virtual bool PreviewKey(const MSG& msg);
+    // dispatched: the one step where forms see keys (key preview), as the
+    // characters they make. True when it was used, and then no control sees it.
+    bool PreviewKey(const MSG& msg);
 
     Bounds GetBounds() const;
     // The bounds the window has, or will have once restored when it is
@@ -110,6 +110,15 @@ class Form : public Window {
     virtual void FormClose() {}
     // A control's WM_COMMAND notification.
     virtual void ControlCommand(int /*id*/, int /*code*/) {}
+    // A character typed in `target`, a window of the form, before that window
+    // sees it; setting `key` to 0 consumes it. The default closes the form on
+    // Esc (FormKeyPress); overrides pass on what they do not use.
+    virtual void KeyPress(HWND target, char& key);
+    // Files dropped on a form whose style accepts them; the drop is the
+    // caller's to release.
+    virtual void FilesDropped(HDROP /*drop*/) {}
+    // Windows ends the session (sign-out, shut-down), and the process with it.
+    virtual void SessionEnding() {}
     virtual void ClientResized(int /*width*/, int /*height*/) {}
     // The window is now at Dpi() and its fonts too; its controls may not be
     // made yet (ControlsCreated()).

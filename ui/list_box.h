@@ -23,7 +23,8 @@ class ListBox : public Window {
     // The list's answer: the new index, or LB_ERR / LB_ERRSPACE.
     LRESULT Add(const char* text) { return SendMessageA(Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text)); }
     int Count() const { return static_cast<int>(SendMessageA(Handle(), LB_GETCOUNT, 0, 0)); }
-    bool Selected(int index) const { return SendMessageA(Handle(), LB_GETSEL, index, 0) > 0; }
+    // The selected entry of a single-selection list; -1 (LB_ERR) for none.
+    int SelectedIndex() const { return static_cast<int>(SendMessageA(Handle(), LB_GETCURSEL, 0, 0)); }
     std::string Text(int index) const;
     void SetItemHeight(int height) { SendMessageA(Handle(), LB_SETITEMHEIGHT, 0, height); }
     // Makes room for `more` entries beyond those present; returns the room now

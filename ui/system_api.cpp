@@ -22,6 +22,8 @@ Function* Bind(const char* dll, const char* name) {
 
 }  // namespace
 
+MessageFilter* changeWindowMessageFilterEx = FindInUser32<MessageFilter>("ChangeWindowMessageFilterEx");
+
 HINSTANCE WINAPI ShellExecuteA(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters, LPCSTR directory, INT show) {
     KELVARO_BOUND("shell32.dll", ShellExecuteA)(owner, verb, file, parameters, directory, show);
 }

@@ -33,7 +33,9 @@ Function* FindInUser32(const char* name) {
 }
 // ChangeWindowMessageFilterEx's shape (Windows 7 on).
 using MessageFilter = BOOL WINAPI(HWND window, UINT message, DWORD action, void* status);
-using MessageFilterFunction = MessageFilter*;
+// The system's, or null before Windows 7. A variable, so that tests can
+// record the calls: Wine has no integrity levels to show their effect.
+extern MessageFilter* changeWindowMessageFilterEx;
 // COM in a single-threaded apartment on this thread, which the shell's folder
 // browser needs; made once, on first use, and kept for the rest of the process.
 void InitializeComOnce();

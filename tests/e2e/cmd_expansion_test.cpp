@@ -7,7 +7,7 @@
 #include <random>
 
 #include "core/netsh_commands.h"
-#include "launcher/system_queries.h"
+#include "launcher/windows_system.h"
 #include "tests/e2e/e2e_support.h"
 
 namespace {
@@ -59,7 +59,9 @@ TEST(CmdExpansion, EveryNameTheRulesLetThroughReachesNetshUnchanged) {
     SetEnvironmentVariableA("KV_EMPTY", "");
     const std::vector<std::string> names = GeneratedNames();
     auto letThrough = [](const std::string& name) {
-        return core::CmdVariableReference(name, &launcher::EnvironmentHas).empty();
+        launcher::WindowsSystem system(nullptr);
+        return core::CmdVariableReference(name, [&](std::string_view variable) { return system.EnvironmentHas(variable); })
+            .empty();
     };
 
     // Each name as the program hands it to cmd, with delayed expansion on (as

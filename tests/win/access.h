@@ -5,7 +5,9 @@
 
 #include "controls/hscroll_listbox.h"
 #include "dialogs/about_box.h"
+#include "dialogs/settings_dialog.h"
 #include "launcher/main_form.h"
+#include "launcher/settings_file.h"
 #include "ui/application.h"
 
 namespace test {
@@ -20,18 +22,23 @@ struct Access {
     static void HandlePendingMessages();
     static void SetMessageBox(MessageBoxFunction function) { ui::Application::Instance().messageBox_ = function; }
 
-    static const launcher::LauncherState& State(const launcher::TMainForm& form) { return form.state_; }
+    static const launcher::LauncherState& State(const launcher::TMainForm& form) { return form.launcher_.State(); }
     static controls::THScrollListbox& List(launcher::TMainForm& form) { return form.list_; }
     static ui::ToolBar& ToolBar(launcher::TMainForm& form) { return form.toolBar_; }
     static void LoadSettings(launcher::TMainForm& form) { form.LoadSettings(); }
     static void RefreshList(launcher::TMainForm& form, const std::string& folder) { form.RefreshList(folder); }
-    static void RunScript(launcher::TMainForm& form, const std::string& path) { form.RunScript(path); }
     static void SetCommandLine(launcher::TMainForm& form, std::string line) { form.commandLine_ = std::move(line); }
     static void SetShellExecute(launcher::TMainForm& form, ui::ShellExecuteFunction function) {
-        form.shellExecute_ = function;
+        form.windows_.shellExecute_ = function;
     }
-    static void SetMessageFilter(launcher::TMainForm& form, ui::api::MessageFilterFunction function) {
-        form.changeMessageFilter_ = function;
+    // The form whose close ends the program, as Run would make it.
+    static void SetMainForm(ui::Form* form) { ui::Application::Instance().main_ = form; }
+    // Shows the dialog not modally, as Edit shows these settings, storing
+    // what the user confirms in the settings file.
+    static void ShowSettings(dialogs::TSettings& dialog, const core::Settings& shown) {
+        dialog.shown_ = shown;
+        dialog.store_ = &launcher::WriteSettings;
+        dialog.Show();
     }
     static void SetShellExecute(dialogs::TAboutBox& box, ui::ShellExecuteFunction function) {
         box.shellExecute_ = function;

@@ -36,6 +36,7 @@ class MainFormTest : public testing::Test {
 
     TMainForm& Create() {
         form = std::make_unique<TMainForm>();
+        test::Access::SetMainForm(form.get());
         test::Access::SetCommandLine(*form, "kelvaro.exe");  // not the test program's own arguments
         form->Create();
         return *form;

@@ -1,4 +1,5 @@
-// Handing scripts to the shell: the list, the open dialog, dropped files.
+// The window's routes to the launcher (the list's keys and clicks, the open
+// dialog, dropped files) and what the launcher asks of Windows itself.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -8,10 +9,12 @@
 #include <cstring>
 #include <optional>
 #include <stdexcept>
+#include <utility>
 
-#include "launcher/system_queries.h"
+#include "launcher/windows_system.h"
 #include "tests/common/registry.h"
 #include "tests/win/main_form_fixture.h"
+#include "ui/system_api.h"
 
 namespace {
 
@@ -61,20 +64,31 @@ HDROP MakeDrop(const std::vector<std::string>& names) {
     return static_cast<HDROP>(memory);
 }
 
-TEST_F(RunActionsTest, RunScriptStartsTheInterpreterAsShowPromptSays) {
-    test::Access::RunScript(CreateWithScripts("Dos=1\r\n"), "C:\\nsh\\home.nsh");
-    ASSERT_EQ(shell.Calls().size(), 1u);
-    const test::ShellCall& call = shell.Calls()[0];
-    EXPECT_EQ(call.owner, form->Handle());
-    EXPECT_FALSE(call.hasVerb);
-    EXPECT_FALSE(call.hasDirectory);
-    EXPECT_EQ(call.file, "cmd.exe");
-    EXPECT_EQ(call.parameters, "/c netsh -f \"C:\\nsh\\home.nsh\"");
-    EXPECT_EQ(call.show, SW_SHOWNORMAL);
-
-    WriteSettings("[CHECKBOX]\r\nDos=0\r\n");
+// Enter, a double-click and the run button start the same command, as the
+// interpreter's owner, with the default verb and our folder.
+TEST_F(RunActionsTest, EveryListRouteStartsTheInterpreterAsShowPromptSays) {
+    TMainForm& main = CreateWithScripts("Dos=1\r\n");
+    Select(IndexOf("b c.nsh"));
+    PostMessageA(List().Handle(), WM_KEYDOWN, VK_RETURN, 1);
+    RECT entry{};
+    SendMessageA(List().Handle(), LB_GETITEMRECT, IndexOf("b c.nsh"), reinterpret_cast<LPARAM>(&entry));
+    const LPARAM at = MAKELPARAM(entry.left + 2, entry.top + 2);
+    for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
+        PostMessageA(List().Handle(), message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, at);
+    ClickToolButton(launcher::kToolBtnExec);
+    ASSERT_EQ(shell.Calls().size(), 3u);
+    for (const test::ShellCall& call : shell.Calls()) {
+        EXPECT_EQ(call.owner, main.Handle());
+        EXPECT_FALSE(call.hasVerb);
+        EXPECT_FALSE(call.hasDirectory);
+        EXPECT_EQ(call.file, "cmd.exe");
+        EXPECT_EQ(call.parameters, RunOf(folder / "b c.nsh"));
+        EXPECT_EQ(call.show, SW_SHOWNORMAL);
+    }
+    WriteSettings("[DIR]\r\nLoadFolder=" + folder.Path() + "\r\n[CHECKBOX]\r\nDos=0\r\n");
     LoadSettings();
-    test::Access::RunScript(*form, "C:\\nsh\\home.nsh");
+    Select(IndexOf("b c.nsh"));
+    ClickToolButton(launcher::kToolBtnExec);
     EXPECT_EQ(shell.Calls().back().show, SW_HIDE);
 }
 
@@ -112,9 +126,9 @@ TEST_F(RunActionsTest, RefusedBoundsWriteStillRunsTheSelectedScriptReportsOnceAn
     EXPECT_TRUE(test::Terminated()) << "a settings file that cannot be written keeps nobody in";
 }
 
-// Only the first dropped name runs, whole however long, and only if it is a
-// file; the drop handle is released; the close follows, run or not.
-TEST_F(RunActionsTest, DropRunsTheFirstNameIfItIsAFileAndReleasesTheHandle) {
+// Only the first dropped name reaches the launcher, whole however long; the
+// drop handle is released before the close that follows.
+TEST_F(RunActionsTest, DropHandsOnTheFirstNameWholeAndReleasesTheHandle) {
     // Over 255 characters in all: a fixed 256-byte buffer would cut it.
     std::string deep = folder.Path();
     for (char part : std::string("ab")) {
@@ -124,26 +138,13 @@ TEST_F(RunActionsTest, DropRunsTheFirstNameIfItIsAFileAndReleasesTheHandle) {
     const std::string longName = deep + "\\" + std::string(253 - deep.size(), 's') + ".nsh";
     test::WriteText(longName, "");
     test::WriteText(longName.substr(0, 254), "");  // what a cut name would find
-    CreateDirectoryA((folder / "sub.nsh").c_str(), nullptr);
     TMainForm& main = CreateWithScripts("Close=1\r\n");
-    const std::pair<std::vector<std::string>, std::vector<std::string>> drops[] = {
-        {{folder / "b c.nsh", folder / "a.nsh", folder / "missing.nsh"}, {RunOf(folder / "b c.nsh")}},
-        {{folder / "sub.nsh"}, {}},
-        {{folder / "gone.nsh"}, {}},
-        {{longName}, {RunOf(longName)}},
-    };
-    for (const auto& [names, runs] : drops) {
-        const std::size_t before = shell.Calls().size();
-        HDROP drop = MakeDrop(names);
-        PostMessageA(main.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
-        test::Pump();
-        const std::vector<std::string> all = shell.Parameters();
-        EXPECT_EQ(std::vector<std::string>(all.begin() + static_cast<std::ptrdiff_t>(before), all.end()), runs)
-            << names[0];
-        EXPECT_EQ(GlobalSize(drop), 0u) << "the drop handle is released";
-        EXPECT_TRUE(test::Terminated());
-        test::ResetTermination();
-    }
+    HDROP drop = MakeDrop({longName, folder / "a.nsh"});
+    PostMessageA(main.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+    test::Pump();
+    EXPECT_EQ(shell.Parameters(), std::vector<std::string>{RunOf(longName)});
+    EXPECT_EQ(GlobalSize(drop), 0u) << "the drop handle is released";
+    EXPECT_TRUE(test::Terminated());
 }
 
 // Records ChangeWindowMessageFilterEx: Wine has no integrity levels, so only
@@ -162,11 +163,10 @@ BOOL WINAPI RecordFilterCall(HWND window, UINT message, DWORD action, void* stat
 }
 
 TEST_F(MainFormTest, ElevatedWindowLetsInTheDropMessagesAndNothingMore) {
-    form = std::make_unique<TMainForm>();
-    test::Access::SetCommandLine(*form, "kelvaro.exe");
-    test::Access::SetMessageFilter(*form, &RecordFilterCall);
+    ui::api::MessageFilter* const system = std::exchange(ui::api::changeWindowMessageFilterEx, &RecordFilterCall);
     filterCalls.clear();
-    form->Create();
+    Create();
+    ui::api::changeWindowMessageFilterEx = system;
     HWND main = form->Handle();
     const DWORD allow = 1;  // MSGFLT_ALLOW
     EXPECT_EQ(filterCalls, (std::vector<FilterCall>{{main, WM_DROPFILES, allow, nullptr},
@@ -224,34 +224,13 @@ TEST_F(RunActionsTest, OpenDialogRunsTheChosenFileAndRemembersIt) {
     EXPECT_EQ(shell.Calls().size(), 1u) << "a cancelled dialog runs nothing";
 }
 
-TEST_F(RunActionsTest, NameThatCmdWouldRewriteIsRefusedNotRunAndTheCloseFollows) {
-    // cmd.exe would put its current folder in the first, and expands a
-    // variable set to empty text as well.
-    const std::string refused[] = {"%CD%.nsh", "%KELVARO_EMPTY%.nsh"};
+TEST(WindowsSystem, AVariableSetToNothingIsSetForCmd) {
+    launcher::WindowsSystem system(nullptr);
     SetEnvironmentVariableA("KELVARO_EMPTY", "");
-    for (const std::string& name : refused) test::WriteText(folder / name, "");
-    test::WriteText(folder / "%unset%.nsh", "");
-    CreateWithScripts("Close=1\r\n");
-    test::MessageBoxes boxes;
-    for (const std::string& name : refused) {
-        Select(IndexOf(name));
-        PostMessageA(List().Handle(), WM_KEYDOWN, VK_RETURN, 1);
-        test::Pump();
-        EXPECT_TRUE(shell.Calls().empty());
-        ASSERT_FALSE(boxes.Shown().empty());
-        EXPECT_EQ(boxes.Shown().back().caption, "kelvaro");
-        const std::string reason = folder / name + " は実行できません。";
-        EXPECT_EQ(boxes.Shown().back().text.substr(0, reason.size()), reason);
-        EXPECT_TRUE(test::Terminated()) << "once the box is dismissed, the run's close follows";
-        test::ResetTermination();
-    }
-    EXPECT_EQ(boxes.Shown().size(), 2u);
+    EXPECT_TRUE(system.EnvironmentHas("KELVARO_EMPTY")) << "cmd.exe expands it to nothing";
     SetEnvironmentVariableA("KELVARO_EMPTY", nullptr);
-
-    Select(IndexOf("%unset%.nsh"));  // names no variable: runs as it is
-    PostMessageA(List().Handle(), WM_KEYDOWN, VK_RETURN, 1);
-    test::Pump();
-    EXPECT_EQ(shell.Parameters(), std::vector<std::string>{RunOf(folder / "%unset%.nsh")});
+    EXPECT_FALSE(system.EnvironmentHas("KELVARO_EMPTY"));
+    EXPECT_TRUE(system.EnvironmentHas("PATH"));
 }
 
 TEST(CmdDelayedExpansion, TheUsersSwitchWhereSetElseTheMachines) {
@@ -267,7 +246,7 @@ TEST(CmdDelayedExpansion, TheUsersSwitchWhereSetElseTheMachines) {
                                       test_registry::kDelayedExpansion, c.user);
             test_registry::Value machine(HKEY_LOCAL_MACHINE, test_registry::kCommandProcessor,
                                          test_registry::kDelayedExpansion, c.machine);
-            EXPECT_EQ(launcher::CmdDelayedExpansion(), c.on)
+            EXPECT_EQ(launcher::WindowsSystem(nullptr).CmdDelayedExpansion(), c.on)
                 << "user " << c.user.value_or(99) << ", machine " << c.machine.value_or(99);
         } catch (const std::runtime_error& refused) {
             GTEST_SKIP() << refused.what() << ": the machine's value needs an administrator";

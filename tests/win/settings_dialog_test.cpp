@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include "launcher/settings_file.h"
 #include "tests/win/main_form_fixture.h"
 
 namespace {
@@ -23,6 +24,8 @@ class SettingsDialogTest : public MainFormTest {
         form->Show();
     }
 
+    // Shows the dialog, not modally, as the main window would show it now.
+    void ShowAsTheFileHolds() { test::Access::ShowSettings(settings, launcher::ReadSettings()); }
     // The dialog's controls, found as a user's tool would: by identifier.
     HWND Find(int id) { return test::Find(settings.Handle(), id); }
     ui::Button btnSet() { return ui::Button(Find(dialogs::kBtnSet)); }
@@ -53,13 +56,13 @@ class SettingsDialogTest : public MainFormTest {
 };
 
 TEST_F(SettingsDialogTest, DefaultsWithoutAFileOnlyTheTextOneChecksABoxAndOthersAreStoredAsZero) {
-    settings.Show();
+    ShowAsTheFileHolds();
     EXPECT_EQ(edtDirOpen().Text(), test::ExeFolder());
     EXPECT_TRUE(chkPrompt().Checked());
     EXPECT_FALSE(chkClose().Checked() || chkOtherExt().Checked() || chkTop().Checked());
     for (const char* value : {"true", "01", ""}) {
         WriteSettings(std::string("[CHECKBOX]\r\nDos=") + value + "\r\nClose=1\r\n");
-        settings.Show();
+        ShowAsTheFileHolds();
         EXPECT_FALSE(chkPrompt().Checked()) << value;
         EXPECT_TRUE(chkClose().Checked());
     }
@@ -71,7 +74,7 @@ TEST_F(SettingsDialogTest, DefaultsWithoutAFileOnlyTheTextOneChecksABoxAndOthers
 TEST_F(SettingsDialogTest, InvalidFoldersAreRefusedAndTheFileIsUntouched) {
     WriteSettings("[DIR]\r\nLoadFolder=" + folder.Path() + "\r\n");
     test::WriteText(folder / "file.nsh", "");
-    settings.Show();
+    ShowAsTheFileHolds();
     for (const std::string& bad : {std::string(""), folder / "file.nsh", folder / "missing"}) {
         edtDirOpen().SetText(bad);
         Click(btnSet());
@@ -86,7 +89,7 @@ TEST_F(SettingsDialogTest, InvalidFoldersAreRefusedAndTheFileIsUntouched) {
 }
 
 TEST_F(SettingsDialogTest, DeclinedConfirmationKeepsTheDialogAndItsChanges) {
-    settings.Show();
+    ShowAsTheFileHolds();
     edtDirOpen().SetText(folder.Path());
     chkTop().SetChecked(true);
     boxes.SetAnswer(IDCANCEL);
@@ -140,7 +143,7 @@ TEST_F(SettingsDialogTest, EveryOtherWayOutWritesNothingButTheMainWindowRereads)
 }
 
 TEST_F(SettingsDialogTest, RefusedWriteIsShownAndTheDialogStaysOpen) {
-    settings.Show();
+    ShowAsTheFileHolds();
     edtDirOpen().SetText(folder.Path());
     ASSERT_TRUE(CreateDirectoryA(test::SettingsPath().c_str(), nullptr));
     Click(btnSet());
@@ -150,7 +153,7 @@ TEST_F(SettingsDialogTest, RefusedWriteIsShownAndTheDialogStaysOpen) {
 }
 
 TEST_F(SettingsDialogTest, EnterPressesOnlyAFocusedButton) {
-    settings.Show();
+    ShowAsTheFileHolds();
     edtDirOpen().SetText(folder.Path());
     for (ui::Control control : {ui::Control(edtDirOpen()), ui::Control(chkClose().Handle())}) {
         control.Focus();
@@ -166,7 +169,7 @@ TEST_F(SettingsDialogTest, EnterPressesOnlyAFocusedButton) {
 }
 
 TEST_F(SettingsDialogTest, LayoutAndTabOrder) {
-    settings.Show();  // the controls are made at the first showing
+    ShowAsTheFileHolds();  // the controls are made at the first showing
     EXPECT_EQ(test::ClientSize(settings.Handle()), (std::vector<LONG>{363, 206}));
     EXPECT_EQ(test::Placement(btnSet().Handle()), (std::vector<LONG>{88, 168, 75, 25}));
     EXPECT_EQ(test::Placement(btnCancel().Handle()), (std::vector<LONG>{200, 168, 75, 25}));
@@ -207,7 +210,7 @@ TEST_F(SettingsDialogTest, LayoutFollowsTheDensity) {
         {144, {545, 309}, {132, 252, 113, 38}, 116 - 5, -18},
         {192, {726, 412}, {176, 336, 150, 50}, 154 - 6, -24},
     };
-    settings.Show();
+    ShowAsTheFileHolds();
     int dpi = 96;
     for (const AtDpi& at : densities) {
         SCOPED_TRACE(at.dpi);
@@ -224,7 +227,7 @@ TEST_F(SettingsDialogTest, LayoutFollowsTheDensity) {
 }
 
 TEST_F(SettingsDialogTest, FolderBrowserPutsTheChosenFolderInTheFieldAndCancelKeepsTheText) {
-    settings.Show();
+    ShowAsTheFileHolds();
     edtDirOpen().SetText("kept as typed");
     test::DialogDriver cancel([](HWND browser, void*) { test::PressButton(browser, IDCANCEL); }, nullptr);
     Click(btnDirSel1());

@@ -1,20 +1,12 @@
-#include "launcher/system_queries.h"
+#include "launcher/windows_system.h"
 
-#include <windows.h>
-
+#include "resources/texts.h"
+#include "ui/application.h"
+#include "ui/file_search.h"
 #include "ui/system_api.h"
 
 namespace launcher {
 namespace {
-
-// The first entry of a lookup; the search is closed at once.
-std::optional<WIN32_FIND_DATAA> FirstEntry(const std::string& path) {
-    WIN32_FIND_DATAA entry;
-    HANDLE search = FindFirstFileA(path.c_str(), &entry);
-    if (search == INVALID_HANDLE_VALUE) return std::nullopt;
-    FindClose(search);
-    return entry;
-}
 
 // A REG_DWORD value, if the key holds one of that name.
 std::optional<DWORD> RegistryDword(HKEY root, const char* key, const char* name) {
@@ -30,18 +22,26 @@ std::optional<DWORD> RegistryDword(HKEY root, const char* key, const char* name)
 
 }  // namespace
 
-bool FileExists(const std::string& path) {
-    std::optional<WIN32_FIND_DATAA> entry = FirstEntry(path);
-    return entry && !(entry->dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+WindowsSystem::WindowsSystem(const ui::Window* owner) : owner_(owner), shellExecute_(&ui::api::ShellExecuteA) {}
+
+void WindowsSystem::Start(std::string_view program, const std::string& parameters, bool visible) {
+    // No verb (the default action) and no folder: the child inherits ours.
+    shellExecute_(owner_ ? owner_->Handle() : nullptr, nullptr, std::string(program).c_str(), parameters.c_str(), nullptr,
+                  visible ? SW_SHOWNORMAL : SW_HIDE);
 }
 
-std::optional<std::string> FindLongName(const std::string& path) {
-    std::optional<WIN32_FIND_DATAA> entry = FirstEntry(path);
-    if (!entry) return std::nullopt;
-    return std::string(entry->cFileName);
+bool WindowsSystem::FileExists(const std::string& path) {
+    ui::FileSearch search(path);
+    return search.Found() && !(search.Entry().dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool EnvironmentHas(std::string_view name) {
+std::optional<std::string> WindowsSystem::FindLongName(const std::string& path) {
+    ui::FileSearch search(path);
+    if (!search.Found()) return std::nullopt;
+    return std::string(search.Entry().cFileName);
+}
+
+bool WindowsSystem::EnvironmentHas(std::string_view name) {
     char value[1];
     SetLastError(ERROR_SUCCESS);
     // 0 with no error is a variable set to the empty text.
@@ -49,7 +49,7 @@ bool EnvironmentHas(std::string_view name) {
            GetLastError() != ERROR_ENVVAR_NOT_FOUND;
 }
 
-bool CmdDelayedExpansion() {
+bool WindowsSystem::CmdDelayedExpansion() {
     // Read through the same 32-bit view of HKLM as the 32-bit cmd.exe that a
     // 32-bit program starts on 64-bit Windows. Any value but 0 counts: where
     // cmd would not expand, "/V:OFF" changes nothing.
@@ -57,6 +57,13 @@ bool CmdDelayedExpansion() {
     std::optional<DWORD> value = RegistryDword(HKEY_CURRENT_USER, kKey, "DelayedExpansion");
     if (!value) value = RegistryDword(HKEY_LOCAL_MACHINE, kKey, "DelayedExpansion");
     return value.value_or(0) != 0;
+}
+
+void WindowsSystem::ShowError(const std::string& message) { ui::Application::Instance().ShowError(message); }
+
+bool WindowsSystem::ConfirmOverwrite() {
+    return ui::Application::Instance().ShowMessageBox(text::kOverwriteQuestion, text::kSaveCaption,
+                                                      MB_OKCANCEL | MB_ICONEXCLAMATION) != IDCANCEL;
 }
 
 }  // namespace launcher
