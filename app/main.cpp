@@ -12,6 +12,7 @@
 #include "resources/texts.h"
 #include "ui/application.h"
 #include "ui/screen.h"
+#include "ui/system_api.h"
 
 
 namespace {
@@ -28,10 +29,11 @@ void UseSystemCodePage() {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    ui::api::LoadDllsFromSystemFolderOnly();  // before anything loads one
     ui::screen::DeclareAwareness();  // before the first window and the first font
     UseSystemCodePage();
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
-    InitCommonControlsEx(&controls);
+    ui::api::InitCommonControlsEx(&controls);
 
     ui::Application& app = ui::Application::Instance();
     app.SetTitle(text::kAppTitle);

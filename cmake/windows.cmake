@@ -19,8 +19,10 @@ add_library(kelvaro_ui STATIC
   ui/system_api.cpp
   ui/toolbar.cpp
   ui/window.cpp)
-# uuid: the shell's interface and class identifiers, data linked in.
-target_link_libraries(kelvaro_ui PUBLIC kelvaro_core comctl32 gdi32 user32 uuid)
+# uuid: the shell's interface and class identifiers, data linked in. No
+# comctl32: it is not a known DLL, and ui/system_api.cpp loads it from the
+# system folder.
+target_link_libraries(kelvaro_ui PUBLIC kelvaro_core gdi32 user32 uuid)
 target_compile_definitions(kelvaro_ui PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX STRICT _WIN32_WINNT=0x0501 _WIN32_IE=0x0600)
 
 add_library(kelvaro_app STATIC
@@ -49,7 +51,8 @@ add_custom_command(
   DEPENDS tools/write_icon.cpp core/icon_file.cpp core/icon_file.h core/pixel_art.cpp
           core/pixel_art.h
   WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
-set_source_files_properties(resources/kelvaro.rc PROPERTIES OBJECT_DEPENDS ${KELVARO_ICON})
+set_source_files_properties(resources/kelvaro.rc PROPERTIES OBJECT_DEPENDS
+                            "${KELVARO_ICON};${CMAKE_CURRENT_SOURCE_DIR}/resources/kelvaro.manifest")
 
 add_executable(kelvaro WIN32 app/main.cpp app/terminate.cpp resources/kelvaro.rc)
 target_include_directories(kelvaro PRIVATE ${CMAKE_CURRENT_BINARY_DIR} ${CMAKE_CURRENT_BINARY_DIR}/generated)
@@ -83,7 +86,7 @@ add_executable(kelvaro_win_tests
   tests/win/simulated_screens.cpp
   tests/common/files.cpp
   tests/common/registry.cpp)
-target_link_libraries(kelvaro_win_tests PRIVATE kelvaro_app gtest ole32)
+target_link_libraries(kelvaro_win_tests PRIVATE kelvaro_app gtest ole32 comctl32)
 target_link_options(kelvaro_win_tests PRIVATE ${KELVARO_STATIC_LINK})
 # The recording netsh stands in for a program the desktop shell starts.
 add_dependencies(kelvaro_win_tests netsh_recorder)
@@ -110,6 +113,12 @@ target_compile_definitions(kelvaro_e2e_tests PRIVATE WIN32_LEAN_AND_MEAN NOMINMA
 target_link_options(kelvaro_e2e_tests PRIVATE ${KELVARO_STATIC_LINK})
 add_dependencies(kelvaro_e2e_tests kelvaro netsh_recorder)
 
+# A comctl32.dll planted beside the exe, which must never load.
+add_library(planted_comctl32 SHARED tests/e2e/planted_dll.cpp)
+set_target_properties(planted_comctl32 PROPERTIES OUTPUT_NAME comctl32 PREFIX "")
+target_link_options(planted_comctl32 PRIVATE ${KELVARO_STATIC_LINK})
+add_dependencies(kelvaro_e2e_tests planted_comctl32)
+
 add_executable(netsh_recorder tests/e2e/netsh_recorder.cpp)
 set_target_properties(netsh_recorder PROPERTIES OUTPUT_NAME netsh)
 target_link_libraries(netsh_recorder PRIVATE ntdll)
@@ -125,7 +134,8 @@ endif()
 
 if(CMAKE_CROSSCOMPILING AND CMAKE_HOST_UNIX)
   add_test(NAME exe_contents COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/tools/check-exe $<TARGET_FILE:kelvaro>
-                                     ${CMAKE_SYSTEM_PROCESSOR} ${PROJECT_VERSION} ${KELVARO_COPYRIGHT})
+                                     ${CMAKE_SYSTEM_PROCESSOR} ${PROJECT_VERSION} ${KELVARO_COPYRIGHT}
+                                     ${CMAKE_CURRENT_SOURCE_DIR}/resources/kelvaro.manifest)
   # Runs on the host, not under Wine.
   set_tests_properties(exe_contents PROPERTIES LABELS host)
   # A short run of the benchmark, so that it cannot rot.
@@ -142,7 +152,7 @@ endforeach()
 target_compile_definitions(baseline_measure PRIVATE BASELINE_MEASURES_NAMES)
 target_compile_definitions(baseline_plain PRIVATE BASELINE_PLAIN_FILL)
 add_executable(kelvaro_bench bench/bench_main.cpp tests/win/access.cpp)
-target_link_libraries(kelvaro_bench PRIVATE kelvaro_app)
+target_link_libraries(kelvaro_bench PRIVATE kelvaro_app comctl32)
 target_link_options(kelvaro_bench PRIVATE ${KELVARO_STATIC_LINK})
 # kelvaro's start-up step by step, from the product libraries (a GUI program, as kelvaro is).
 add_executable(kelvaro_steps WIN32 bench/startup_steps.cpp tests/win/access.cpp)

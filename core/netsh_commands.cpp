@@ -8,14 +8,27 @@
 namespace core {
 namespace {
 
-std::string CmdParameters(std::string_view command, std::string_view path, bool delayedExpansion) {
+// The characters after which cmd.exe ends a word that is not quoted; none of
+// them is the second byte of a double-byte character.
+constexpr std::string_view kCmdSeparators = " \t&()[]{}^=;!'+,`~%<>|";
+
+std::string CmdParameters(std::string_view netsh, std::string_view arguments, std::string_view path,
+                          bool delayedExpansion) {
+    const bool quoted = netsh.find_first_of(kCmdSeparators) != std::string_view::npos;
     // "!" (0x21) is never the second byte of a double-byte character.
     const bool rewritten = delayedExpansion && path.find('!') != std::string_view::npos;
-    std::string text(rewritten ? "/V:OFF " : "");
-    text += command;
+    std::string text("/D ");
+    if (rewritten) text += "/V:OFF ";
+    if (quoted) text += "/S ";
+    text += "/c ";
+    if (quoted) text += "\"\"";
+    text += netsh;
+    if (quoted) text += '"';
+    text += arguments;
     text += '"';
     text += path;
     text += '"';
+    if (quoted) text += '"';
     return text;
 }
 
@@ -51,12 +64,12 @@ bool Expands(std::string_view name, const VariableLookup& isSet) {
 
 }  // namespace
 
-std::string RunScriptParameters(std::string_view path, bool delayedExpansion) {
-    return CmdParameters("/c netsh -f ", path, delayedExpansion);
+std::string RunScriptParameters(std::string_view netsh, std::string_view path, bool delayedExpansion) {
+    return CmdParameters(netsh, " -f ", path, delayedExpansion);
 }
 
-std::string DumpParameters(std::string_view path, bool delayedExpansion) {
-    return CmdParameters("/c netsh -c interface dump > ", path, delayedExpansion);
+std::string DumpParameters(std::string_view netsh, std::string_view path, bool delayedExpansion) {
+    return CmdParameters(netsh, " -c interface dump > ", path, delayedExpansion);
 }
 
 std::string_view CmdVariableReference(std::string_view path, const VariableLookup& isSet) {

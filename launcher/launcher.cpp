@@ -32,8 +32,14 @@ void Launcher::RunScript(const std::string& path) {
     // the others to their close.
     if (RefusedForCmd(path, text::kCmdRewritesRunFormat)) return;
     // Not awaited and not examined: netsh reports to the console itself.
-    system_->Start(core::kCommandInterpreter, core::RunScriptParameters(path, system_->CmdDelayedExpansion()),
-                   state_.ShowPrompt);
+    StartInterpreter(&core::RunScriptParameters, path, state_.ShowPrompt);
+}
+
+void Launcher::StartInterpreter(std::string (*parameters)(std::string_view, std::string_view, bool),
+                                const std::string& path, bool visible) {
+    const std::string folder = core::path_text::IncludeTrailingBackslash(system_->SystemFolder());
+    system_->Start(folder + core::kCommandInterpreter,
+                   parameters(folder + core::kNetworkShell, path, system_->CmdDelayedExpansion()), visible);
 }
 
 After Launcher::RunListEntry(const std::optional<std::string>& selected, bool listHasEntries) {
@@ -71,7 +77,7 @@ bool Launcher::SaveConfiguration(const std::string& chosen) {
     if (system_->FileExists(path) && !system_->ConfirmOverwrite()) return false;
     // The interpreter's redirection creates the file; the dump is not awaited
     // and is always shown.
-    system_->Start(core::kCommandInterpreter, core::DumpParameters(path, system_->CmdDelayedExpansion()), true);
+    StartInterpreter(&core::DumpParameters, path, true);
     return true;
 }
 

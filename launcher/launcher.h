@@ -52,6 +52,9 @@ class Launcher {
     // error box (`format`: %1 the path, %2 the part cmd would replace).
     bool RefusedForCmd(const std::string& path, const char* format);
     After AfterRun() const { return state_.CloseAfterRun ? After::Close : After::Stay; }
+    // Starts cmd.exe on the command that `parameters` makes of netsh's full path.
+    void StartInterpreter(std::string (*parameters)(std::string_view, std::string_view, bool), const std::string& path,
+                          bool visible);
 
     System* system_;
     LauncherState state_;

@@ -14,6 +14,8 @@ class System {
  public:
     virtual ~System() = default;
 
+    // The system folder (System32), where the programs the launcher starts are.
+    virtual std::string SystemFolder() = 0;
     // Starts `program` with `parameters`, in a window shown or hidden, and
     // returns at once: what it does is not awaited or examined.
     virtual void Start(std::string_view program, const std::string& parameters, bool visible) = 0;

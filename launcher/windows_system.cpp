@@ -24,6 +24,8 @@ std::optional<DWORD> RegistryDword(HKEY root, const char* key, const char* name)
 
 WindowsSystem::WindowsSystem(const ui::Window* owner) : owner_(owner), shellExecute_(&ui::api::ShellExecuteA) {}
 
+std::string WindowsSystem::SystemFolder() { return ui::api::SystemFolder(); }
+
 void WindowsSystem::Start(std::string_view program, const std::string& parameters, bool visible) {
     // No verb (the default action) and no folder: the child inherits ours.
     shellExecute_(owner_ ? owner_->Handle() : nullptr, nullptr, std::string(program).c_str(), parameters.c_str(), nullptr,

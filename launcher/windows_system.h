@@ -15,6 +15,7 @@ class WindowsSystem : public System {
     // What it starts is owned by `owner`'s window, if one is given.
     explicit WindowsSystem(const ui::Window* owner);
 
+    std::string SystemFolder() override;
     void Start(std::string_view program, const std::string& parameters, bool visible) override;
     bool FileExists(const std::string& path) override;
     std::optional<std::string> FindLongName(const std::string& path) override;

@@ -8,6 +8,8 @@
 
 #include <utility>
 
+#include "ui/system_api.h"
+
 namespace ui {
 
 template <class Handle, class Free>
@@ -34,7 +36,7 @@ class Owned {
 };
 
 struct FreeImageList {
-    void operator()(HIMAGELIST list) const { ImageList_Destroy(list); }
+    void operator()(HIMAGELIST list) const { api::ImageList_Destroy(list); }
 };
 struct FreeBitmap {
     void operator()(HBITMAP bitmap) const { DeleteObject(bitmap); }

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "ui/error.h"
+#include "ui/system_api.h"
 
 namespace ui {
 
@@ -61,12 +62,12 @@ Bitmaps MakeBitmaps(const Strip& strip) {
 }  // namespace
 
 ImageList CreateImageList(const core::art::Picture* const* pictures, int count, int size) {
-    ImageList list(ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, count, 0));
+    ImageList list(api::ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, count, 0));
     if (!list) throw Error("ImageList_Create failed");
     // One strip for all: a few GDI objects instead of two per picture.
     Strip strip(pictures, count, size);
     const Bitmaps bitmaps = MakeBitmaps(strip);
-    if (ImageList_Add(list.Get(), bitmaps.color.Get(), bitmaps.mask.Get()) < 0) throw Error("ImageList_Add failed");
+    if (api::ImageList_Add(list.Get(), bitmaps.color.Get(), bitmaps.mask.Get()) < 0) throw Error("ImageList_Add failed");
     return list;
 }
 

@@ -8,9 +8,12 @@ namespace ui::api {
 namespace {
 
 // The function `name` of `dll`, found once; `Function` only names its type.
+// The DLL is loaded from the system folder by its full path: by a bare name
+// Windows would look in the exe's folder first, and run elevated a planted
+// copy there would run with the program's rights.
 template <class Function>
 Function* Bind(const char* dll, const char* name) {
-    HMODULE module = LoadLibraryA(dll);
+    HMODULE module = LoadLibraryA((SystemFolder() + "\\" + dll).c_str());
     FARPROC proc = module ? GetProcAddress(module, name) : nullptr;
     if (!proc) throw Error(std::string("Cannot find ") + name + " in " + dll);
     return reinterpret_cast<Function*>(reinterpret_cast<void*>(proc));
@@ -23,6 +26,40 @@ Function* Bind(const char* dll, const char* name) {
 }  // namespace
 
 MessageFilter* changeWindowMessageFilterEx = FindInUser32<MessageFilter>("ChangeWindowMessageFilterEx");
+
+std::string SystemFolder() {
+    char folder[MAX_PATH];
+    const UINT length = GetSystemDirectoryA(folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) throw Error("GetSystemDirectory failed");
+    return std::string(folder, length);
+}
+
+void LoadDllsFromSystemFolderOnly() {
+    // Windows 8 on, and 7 with its security update; before, every DLL the
+    // program loads itself is named by its full path all the same.
+    using SetDefault = BOOL WINAPI(DWORD directories);
+    auto* setDefault = reinterpret_cast<SetDefault*>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "SetDefaultDllDirectories")));
+    if (setDefault) setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32);
+}
+
+BOOL InitCommonControlsEx(const INITCOMMONCONTROLSEX* controls) {
+    KELVARO_BOUND("comctl32.dll", InitCommonControlsEx)(controls);
+}
+
+HIMAGELIST ImageList_Create(int width, int height, UINT flags, int initial, int grow) {
+    KELVARO_BOUND("comctl32.dll", ImageList_Create)(width, height, flags, initial, grow);
+}
+
+int ImageList_Add(HIMAGELIST list, HBITMAP image, HBITMAP mask) {
+    KELVARO_BOUND("comctl32.dll", ImageList_Add)(list, image, mask);
+}
+
+BOOL ImageList_Destroy(HIMAGELIST list) { KELVARO_BOUND("comctl32.dll", ImageList_Destroy)(list); }
+
+BOOL ImageList_GetIconSize(HIMAGELIST list, int* width, int* height) {
+    KELVARO_BOUND("comctl32.dll", ImageList_GetIconSize)(list, width, height);
+}
 
 HINSTANCE WINAPI ShellExecuteA(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters, LPCSTR directory, INT show) {
     KELVARO_BOUND("shell32.dll", ShellExecuteA)(owner, verb, file, parameters, directory, show);

@@ -1,15 +1,33 @@
-// The few functions of shell32, comdlg32, ole32, oleaut32 and advapi32 that
-// the program uses, bound on first use. Loading those DLLs (and, under Wine,
-// the many they pull in) at start-up would cost more than the rest of the
-// start-up together, and only some actions need them.
+// The few functions of comctl32, shell32, comdlg32, ole32, oleaut32 and
+// advapi32 that the program uses, bound on first use from the system folder.
+// Loading those DLLs (and, under Wine, the many they pull in) at start-up
+// would cost more than the rest of the start-up together, and only some
+// actions need them; comctl32, which is not one of Windows' known DLLs, would
+// be looked for beside the exe first.
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 #include <commdlg.h>
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include <string>
+
 namespace ui::api {
+
+// The system folder (System32), without a trailing backslash. A 32-bit
+// program on 64-bit Windows is led from there to the 32-bit system's twin.
+std::string SystemFolder();
+// From now on, DLLs loaded by name come from the system folder only, also
+// those that system DLLs load (where Windows offers it). First thing at start.
+void LoadDllsFromSystemFolderOnly();
+
+BOOL InitCommonControlsEx(const INITCOMMONCONTROLSEX* controls);
+HIMAGELIST ImageList_Create(int width, int height, UINT flags, int initial, int grow);
+int ImageList_Add(HIMAGELIST list, HBITMAP image, HBITMAP mask);
+BOOL ImageList_Destroy(HIMAGELIST list);
+BOOL ImageList_GetIconSize(HIMAGELIST list, int* width, int* height);
 
 HINSTANCE WINAPI ShellExecuteA(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters, LPCSTR directory, INT show);
 UINT DragQueryFileA(HDROP drop, UINT index, LPSTR name, UINT size);

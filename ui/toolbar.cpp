@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ui/error.h"
+#include "ui/system_api.h"
 
 namespace ui {
 
@@ -24,7 +25,7 @@ void ToolBar::Create(HWND parent, int id, HIMAGELIST images, SIZE buttonSize, Ti
     SendMessageA(bar, TB_SETTOOLTIPS, reinterpret_cast<WPARAM>(tooltip), 0);
     SendMessageA(bar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     int imageWidth = 0, imageHeight = 0;
-    ImageList_GetIconSize(images, &imageWidth, &imageHeight);
+    api::ImageList_GetIconSize(images, &imageWidth, &imageHeight);
     SendMessageA(bar, TB_SETBITMAPSIZE, 0, MAKELPARAM(imageWidth, imageHeight));
     SendMessageA(bar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
     SendMessageA(bar, TB_SETBUTTONSIZE, 0, MAKELPARAM(buttonSize.cx, buttonSize.cy));
@@ -32,7 +33,7 @@ void ToolBar::Create(HWND parent, int id, HIMAGELIST images, SIZE buttonSize, Ti
 
 void ToolBar::SetMetrics(HIMAGELIST images, SIZE buttonSize, int separatorWidth) {
     int imageWidth = 0, imageHeight = 0;
-    ImageList_GetIconSize(images, &imageWidth, &imageHeight);
+    api::ImageList_GetIconSize(images, &imageWidth, &imageHeight);
     SendMessageA(Handle(), TB_SETBITMAPSIZE, 0, MAKELPARAM(imageWidth, imageHeight));
     SendMessageA(Handle(), TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
     // A separator's width is fixed when it is added: each is put in again.

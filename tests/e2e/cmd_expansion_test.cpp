@@ -73,8 +73,8 @@ TEST(CmdExpansion, EveryNameTheRulesLetThroughReachesNetshUnchanged) {
     for (const bool off : {false, true}) {
         std::string lines;
         for (std::size_t i = 0; i < names.size(); ++i) {
-            const std::string parameters = core::RunScriptParameters(names[i], true);
-            if (parameters.starts_with("/V:OFF ") != off) continue;
+            const std::string parameters = core::RunScriptParameters("netsh", names[i], true);
+            if (parameters.starts_with("/D /V:OFF ") != off) continue;
             const std::string command = parameters.substr(parameters.find("netsh "));
             lines += "set KVN" + std::to_string(i) + "=" + command.substr(6) + "\r\n";
             if (i % 8 == 0 && letThrough(names[i])) {

@@ -94,7 +94,12 @@ bool Process::WaitForExit(DWORD* exitCode, DWORD timeoutMs) {
 }
 
 void InstallRecordingNetsh(const Installation& installation) {
-    CopyFileA((test_files::ExeFolder() + "netsh.exe").c_str(), (installation / "netsh.exe").c_str(), FALSE);
+    char system[MAX_PATH];
+    GetSystemDirectoryA(system, MAX_PATH);
+    const std::string netsh = std::string(system) + "\\netsh.exe";
+    if (!CopyFileA((test_files::ExeFolder() + "netsh.exe").c_str(), netsh.c_str(), FALSE))
+        throw std::runtime_error("cannot put the recording netsh in " + netsh);
+    SetEnvironmentVariableA("KELVARO_NETSH_LOG_DIR", installation.Folder().c_str());
 }
 
 std::vector<std::string> WaitForNetshLog(const Installation& installation, std::size_t count, DWORD timeoutMs) {

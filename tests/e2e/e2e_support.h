@@ -45,9 +45,9 @@ class Process {
     PROCESS_INFORMATION info_{};
 };
 
-// A recording netsh.exe in the installation, which cmd.exe finds before the
-// real netsh: each call appends "ARGS=[<its arguments>]" to netsh.log there,
-// and the command line of the cmd.exe that started it to parent.log.
+// A recording netsh.exe in the place of the system's: each call appends
+// "ARGS=[<its arguments>]" to netsh.log in the installation, and the command
+// line of the cmd.exe that started it to parent.log.
 void InstallRecordingNetsh(const Installation& installation);
 // The recorded lines, sorted, once there are at least `count` (or the time is up).
 std::vector<std::string> WaitForNetshLog(const Installation& installation, std::size_t count,

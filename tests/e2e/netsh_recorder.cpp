@@ -1,8 +1,11 @@
-// Stands in for netsh in the end-to-end tests: cmd.exe finds this netsh.exe in
-// the current folder first. It appends its arguments, exactly as cmd.exe passed
-// them, to netsh.log beside itself: "ARGS=[<arguments>]"; and the whole command
-// line of the process that started it (cmd.exe's, whose switches say how cmd
-// read the line) to parent.log. The logs are opened for this writer alone,
+// Stands in for netsh in the end-to-end tests, from the system folder where
+// the real one is (Wine runs it there when its load order says "native"). It
+// appends its arguments, exactly as cmd.exe passed them, to netsh.log:
+// "ARGS=[<arguments>]"; and the whole command line of the process that
+// started it (cmd.exe's, whose switches say how cmd read the line) to
+// parent.log. The logs go to the folder that KELVARO_NETSH_LOG_DIR names,
+// where it is set (the test's, inherited through kelvaro and cmd), else beside
+// itself. The logs are opened for this writer alone,
 // waiting while another has them, so consoles running at the same time never
 // overwrite each other's lines.
 #include <windows.h>
@@ -12,10 +15,12 @@
 
 namespace {
 
-std::string OwnFolder() {
-    char self[MAX_PATH];
-    DWORD length = GetModuleFileNameA(nullptr, self, MAX_PATH);
-    std::string path(self, length);
+std::string LogFolder() {
+    char folder[MAX_PATH];
+    DWORD length = GetEnvironmentVariableA("KELVARO_NETSH_LOG_DIR", folder, MAX_PATH);
+    if (length > 0 && length < MAX_PATH) return std::string(folder, length) + "\\";
+    length = GetModuleFileNameA(nullptr, folder, MAX_PATH);
+    std::string path(folder, length);
     return path.substr(0, path.find_last_of('\\') + 1);
 }
 
@@ -66,7 +71,7 @@ int main() {
     std::string arguments = end == std::string::npos ? "" : commandLine.substr(end + 1);
     arguments.erase(0, arguments.find_first_not_of(' '));
 
-    const std::string folder = OwnFolder();
+    const std::string folder = LogFolder();
     // parent.log first: it is complete once netsh.log shows the call.
     const bool logged = AppendLine(folder + "parent.log", ParentCommandLine()) &&
                         AppendLine(folder + "netsh.log", "ARGS=[" + arguments + "]");

@@ -1,5 +1,5 @@
 // Scripts run by the real program reach netsh exactly as chosen: a recording
-// netsh.exe in the program's folder logs what cmd.exe hands it.
+// netsh.exe in the system's place logs what cmd.exe hands it.
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -115,14 +115,20 @@ TEST_F(RunScriptsTest, CloseAfterRunEndsTheProgramAfterTheRun) {
     EXPECT_NE(e2e::ReadText(installation / "kelvaro.ini").find("[FORM]"), std::string::npos);
 }
 
-// With delayed expansion switched on in the registry, cmd.exe reads "!" even
-// between quotes (hi!x.nsh would reach netsh as hix.nsh): every route then
-// starts it with /V:OFF. Wine's cmd ignores the registry's switch, so what
-// cmd was given shows the difference here; netsh gets the names either way.
-TEST_F(RunScriptsTest, ExclamationMarkReachesNetshOnEveryRouteWhateverCmdsDelayedExpansion) {
+// Every route starts the system's netsh by its full path, with cmd's AutoRun
+// off: a netsh.bat among the scripts, where kelvaro and cmd.exe start, never
+// runs in its place. With delayed expansion switched on in the registry,
+// cmd.exe reads "!" even between quotes (hi!x.nsh would reach netsh as
+// hix.nsh): every route then starts it with /V:OFF. Wine's cmd ignores the
+// registry's switch, so what cmd was given shows the difference here; netsh
+// gets the names either way.
+TEST_F(RunScriptsTest, EveryRouteRunsTheSystemsNetshAndAnExclamationMarkReachesItWhateverCmdsDelayedExpansion) {
     const std::string script = installation / "hi!x.nsh";
     const std::string dump = installation / "dump!x.nsh";
     e2e::WriteText(script, "");
+    e2e::WriteText(installation / "netsh.bat", "@echo planted>> \"%~dp0planted.log\"\r\n");
+    char system[MAX_PATH];
+    const std::string netsh = std::string(system, GetSystemDirectoryA(system, MAX_PATH)) + "\\netsh.exe";
     const std::pair<std::optional<DWORD>, std::string> settings[] = {{std::nullopt, ""}, {1, "/V:OFF "}};
     for (const auto& [value, switches] : settings) {
         SCOPED_TRACE(switches);
@@ -134,11 +140,12 @@ TEST_F(RunScriptsTest, ExclamationMarkReachesNetshOnEveryRouteWhateverCmdsDelaye
         EXPECT_EQ(e2e::WaitForNetshLog(installation, 5),
                   (std::vector<std::string>{"ARGS=[-c interface dump ]", Logged(script), Logged(script),
                                             Logged(script), Logged(script)}));
-        const std::string run = switches + "/c netsh -f \"" + script + "\"";
+        const std::string run = "/D " + switches + "/c " + netsh + " -f \"" + script + "\"";
         EXPECT_EQ(e2e::CmdParameters(installation),
-                  (std::vector<std::string>{switches + "/c netsh -c interface dump > \"" + dump + "\"", run, run, run,
-                                            run}));
+                  (std::vector<std::string>{"/D " + switches + "/c " + netsh + " -c interface dump > \"" + dump + "\"",
+                                            run, run, run, run}));
         EXPECT_TRUE(e2e::WaitForFile(dump)) << "the redirection made the file under its own name";
+        EXPECT_FALSE(e2e::WaitForFile(installation / "planted.log", 0)) << "the planted netsh.bat ran";
     }
 }
 

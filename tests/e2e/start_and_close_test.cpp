@@ -1,15 +1,25 @@
 // The real program, started as a user starts it and closed with Esc.
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+
+#include "tests/common/registry.h"
 #include "tests/e2e/e2e_support.h"
 
 namespace {
 
-TEST(StartAndClose, FirstStartListsScriptsAndEscStoresTheBounds) {
+// A comctl32.dll beside the exe (not one of Windows' known DLLs) never loads:
+// here Wine is told to prefer it, as Windows prefers the exe's folder.
+TEST(StartAndClose, FirstStartListsScriptsAndEscStoresTheBoundsAndAPlantedDllNeverLoads) {
     e2e::Installation installation;
     e2e::WriteText(installation / "home.nsh", "");
     e2e::WriteText(installation / "office.nsh", "");
     e2e::WriteText(installation / "notes.txt", "");
+    ASSERT_TRUE(CopyFileA((test_files::ExeFolder() + "comctl32.dll").c_str(), (installation / "comctl32.dll").c_str(),
+                          FALSE));
+    test_registry::Value preferred(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\kelvaro.exe\\DllOverrides",
+                                   "comctl32", std::optional<std::string>("native,builtin"));
     e2e::Process kelvaro(installation);
 
     HWND window = kelvaro.MainWindow();
@@ -29,6 +39,7 @@ TEST(StartAndClose, FirstStartListsScriptsAndEscStoresTheBounds) {
     EXPECT_EQ(exitCode, 0u);
     EXPECT_EQ(e2e::ReadText(installation / "kelvaro.ini"),
               "[FORM]\r\nLeft=0\r\nTop=0\r\nWidth=180\r\nHeight=100\r\n");
+    EXPECT_FALSE(e2e::WaitForFile(installation / "planted.log", 0)) << "the planted comctl32.dll was loaded";
 }
 
 }  // namespace

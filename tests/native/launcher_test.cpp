@@ -24,6 +24,7 @@ struct RecordingSystem : launcher::System {
     bool overwriteAnswer = true;
     Log log;
 
+    std::string SystemFolder() override { return "C:\\Windows\\system32"; }
     void Start(std::string_view program, const std::string& parameters, bool visible) override {
         log.push_back("start " + std::string(program) + " " + parameters + (visible ? "" : " hidden"));
     }
@@ -41,8 +42,11 @@ struct RecordingSystem : launcher::System {
     }
 };
 
-const std::string kRun = "start cmd.exe /c netsh -f ";
-const std::string kDump = "start cmd.exe /c netsh -c interface dump > ";
+// cmd.exe and netsh.exe from the system folder, never by a bare name.
+const std::string kCmd = "start C:\\Windows\\system32\\cmd.exe /D ";
+const std::string kNetsh = "/c C:\\Windows\\system32\\netsh.exe";
+const std::string kRun = kCmd + kNetsh + " -f ";
+const std::string kDump = kCmd + kNetsh + " -c interface dump > ";
 
 class LauncherTest : public testing::Test {
  protected:
@@ -93,7 +97,7 @@ TEST_F(LauncherTest, EachRouteStartsWhatItShouldAndClosesAsCloseAfterRunSays) {
     }
     system.delayedExpansion = true;  // as the registry may switch it on
     launcher.RunScript("C:\\nsh\\hi!.nsh");
-    EXPECT_EQ(system.log.back(), "start cmd.exe /V:OFF /c netsh -f \"C:\\nsh\\hi!.nsh\" hidden");
+    EXPECT_EQ(system.log.back(), kCmd + "/V:OFF " + kNetsh + " -f \"C:\\nsh\\hi!.nsh\" hidden");
 }
 
 TEST_F(LauncherTest, SaveAddsTheExtensionAsksBeforeReplacingAndAlwaysShowsTheDump) {
@@ -104,7 +108,7 @@ TEST_F(LauncherTest, SaveAddsTheExtensionAsksBeforeReplacingAndAlwaysShowsTheDum
     };
     const Case cases[] = {
         {"C:\\nsh\\new", true, {kDump + "\"C:\\nsh\\new.nsh\""}},
-        {"C:\\nsh\\hi!", true, {"start cmd.exe /V:OFF /c netsh -c interface dump > \"C:\\nsh\\hi!.nsh\""}},
+        {"C:\\nsh\\hi!", true, {kCmd + "/V:OFF " + kNetsh + " -c interface dump > \"C:\\nsh\\hi!.nsh\""}},
         {"C:\\nsh\\home", false, {"overwrite?"}},
         {"C:\\nsh\\home.nsh", true, {"overwrite?", kDump + "\"C:\\nsh\\home.nsh\""}},
         {"C:\\nsh\\%OS%", true,

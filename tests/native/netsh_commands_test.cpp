@@ -4,29 +4,35 @@
 
 using namespace core;
 
-TEST(Commands, PathsAreQuotedUnchangedAndAnExclamationMarkTurnsDelayedExpansionOff) {
+// netsh by its full path; AutoRun off; the script path quoted and unchanged.
+TEST(Commands, NetshByItsFullPathPathsQuotedUnchangedAndAnExclamationMarkTurnsDelayedExpansionOff) {
     struct Case {
+        const char* netsh;
         const char* path;
         bool delayedExpansion;
         const char* run;
         const char* dump;
     };
+    const char* const system = "C:\\Windows\\system32\\netsh.exe";
     const Case cases[] = {
-        {"C:\\nsh\\home.nsh", false, "/c netsh -f \"C:\\nsh\\home.nsh\"",
-         "/c netsh -c interface dump > \"C:\\nsh\\home.nsh\""},
-        {"C:\\my nsh\\a&b.nsh", false, "/c netsh -f \"C:\\my nsh\\a&b.nsh\"",
-         "/c netsh -c interface dump > \"C:\\my nsh\\a&b.nsh\""},
-        {"C:\\nsh\\new home.nsh", true, "/c netsh -f \"C:\\nsh\\new home.nsh\"",
-         "/c netsh -c interface dump > \"C:\\nsh\\new home.nsh\""},
-        {"C:\\x\\hi!x.nsh", false, "/c netsh -f \"C:\\x\\hi!x.nsh\"", "/c netsh -c interface dump > \"C:\\x\\hi!x.nsh\""},
-        {"C:\\x\\hi!x.nsh", true, "/V:OFF /c netsh -f \"C:\\x\\hi!x.nsh\"",
-         "/V:OFF /c netsh -c interface dump > \"C:\\x\\hi!x.nsh\""},
-        {"C:\\!OS!\\\x95\x5C.nsh", true, "/V:OFF /c netsh -f \"C:\\!OS!\\\x95\x5C.nsh\"",
-         "/V:OFF /c netsh -c interface dump > \"C:\\!OS!\\\x95\x5C.nsh\""},
+        {system, "C:\\nsh\\home.nsh", false, "/D /c C:\\Windows\\system32\\netsh.exe -f \"C:\\nsh\\home.nsh\"",
+         "/D /c C:\\Windows\\system32\\netsh.exe -c interface dump > \"C:\\nsh\\home.nsh\""},
+        {system, "C:\\my nsh\\a&b.nsh", true, "/D /c C:\\Windows\\system32\\netsh.exe -f \"C:\\my nsh\\a&b.nsh\"",
+         "/D /c C:\\Windows\\system32\\netsh.exe -c interface dump > \"C:\\my nsh\\a&b.nsh\""},
+        {system, "C:\\x\\hi!x.nsh", false, "/D /c C:\\Windows\\system32\\netsh.exe -f \"C:\\x\\hi!x.nsh\"",
+         "/D /c C:\\Windows\\system32\\netsh.exe -c interface dump > \"C:\\x\\hi!x.nsh\""},
+        {system, "C:\\!OS!\\\x95\x5C.nsh", true, "/D /V:OFF /c C:\\Windows\\system32\\netsh.exe -f \"C:\\!OS!\\\x95\x5C.nsh\"",
+         "/D /V:OFF /c C:\\Windows\\system32\\netsh.exe -c interface dump > \"C:\\!OS!\\\x95\x5C.nsh\""},
+        // cmd takes the first and last quotes off a line that begins with one.
+        {"D:\\Win dows\\system32\\netsh.exe", "C:\\nsh\\a b.nsh", false,
+         "/D /S /c \"\"D:\\Win dows\\system32\\netsh.exe\" -f \"C:\\nsh\\a b.nsh\"\"",
+         "/D /S /c \"\"D:\\Win dows\\system32\\netsh.exe\" -c interface dump > \"C:\\nsh\\a b.nsh\"\""},
+        {"D:\\A&B\\netsh.exe", "C:\\x\\hi!x.nsh", true, "/D /V:OFF /S /c \"\"D:\\A&B\\netsh.exe\" -f \"C:\\x\\hi!x.nsh\"\"",
+         "/D /V:OFF /S /c \"\"D:\\A&B\\netsh.exe\" -c interface dump > \"C:\\x\\hi!x.nsh\"\""},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(RunScriptParameters(c.path, c.delayedExpansion), c.run) << c.delayedExpansion;
-        EXPECT_EQ(DumpParameters(c.path, c.delayedExpansion), c.dump) << c.delayedExpansion;
+        EXPECT_EQ(RunScriptParameters(c.netsh, c.path, c.delayedExpansion), c.run) << c.delayedExpansion;
+        EXPECT_EQ(DumpParameters(c.netsh, c.path, c.delayedExpansion), c.dump) << c.delayedExpansion;
     }
 }
 

@@ -28,8 +28,8 @@ TEST_F(CommandLineStartTest, EachExistingScriptRunsInOrderThenTheProgramEnds) {
     CreateDirectoryA((folder / "dir.nsh").c_str(), nullptr);
     StartWith("\"" + folder / "SECOND ONE.NSH" + "\" " + folder / "missing.nsh " + folder / "dir.nsh " +
               folder / "first.nsh");
-    EXPECT_EQ(shell.Parameters(), (std::vector<std::string>{"/c netsh -f \"" + folder / "second one.nsh" + "\"",
-                                                            "/c netsh -f \"" + folder / "First.nsh" + "\""}));
+    EXPECT_EQ(shell.Parameters(),
+              (std::vector<std::string>{test::RunOf(folder / "second one.nsh"), test::RunOf(folder / "First.nsh")}));
     EXPECT_TRUE(test::Terminated());
     EXPECT_NE(test::ReadText(test::SettingsPath()).find("[FORM]"), std::string::npos);
 }

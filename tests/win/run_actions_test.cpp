@@ -43,7 +43,7 @@ class RunActionsTest : public MainFormTest {
         test::Pump();
     }
 
-    std::string RunOf(const std::string& path) { return "/c netsh -f \"" + path + "\""; }
+    static std::string RunOf(const std::string& path) { return test::RunOf(path); }
 
     test::ShellCalls shell;
 };
@@ -81,7 +81,7 @@ TEST_F(RunActionsTest, EveryListRouteStartsTheInterpreterAsShowPromptSays) {
         EXPECT_EQ(call.owner, main.Handle());
         EXPECT_FALSE(call.hasVerb);
         EXPECT_FALSE(call.hasDirectory);
-        EXPECT_EQ(call.file, "cmd.exe");
+        EXPECT_EQ(call.file, test::SystemProgram("cmd.exe"));
         EXPECT_EQ(call.parameters, RunOf(folder / "b c.nsh"));
         EXPECT_EQ(call.show, SW_SHOWNORMAL);
     }

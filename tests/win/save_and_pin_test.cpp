@@ -31,7 +31,7 @@ class SaveTest : public MainFormTest {
         test::SetFileNameField(dialog, *static_cast<std::string*>(typed));
         test::PressButton(dialog, IDOK);
     }
-    std::string DumpOf(const std::string& path) { return "/c netsh -c interface dump > \"" + path + "\""; }
+    static std::string DumpOf(const std::string& path) { return test::DumpOf(path); }
 
     test::ShellCalls shell;
     test::MessageBoxes boxes;
@@ -106,7 +106,7 @@ TEST_F(SaveTest, DumpIsShownAndTheLoadFolderListedAgainWhereverTheFileGoes) {
     Save(elsewhere / "other");
     ASSERT_EQ(shell.Calls().size(), 1u);
     const test::ShellCall& call = shell.Calls()[0];
-    EXPECT_EQ(call.file, "cmd.exe");
+    EXPECT_EQ(call.file, test::SystemProgram("cmd.exe"));
     EXPECT_EQ(call.parameters, DumpOf(elsewhere / "other.nsh"));
     EXPECT_EQ(call.show, SW_SHOWNORMAL);
     EXPECT_FALSE(call.hasVerb || call.hasDirectory);

@@ -118,6 +118,16 @@ void SetFileNameField(HWND dialog, const std::string& text);
 void PressButton(HWND dialog, int id);
 
 // What the program asked the shell to start.
+// What the program hands the shell to start: cmd.exe, by its full path in the
+// system folder as Windows names it, and netsh by its own there.
+std::string SystemProgram(const char* name);
+inline std::string RunOf(const std::string& script) {
+    return "/D /c " + SystemProgram("netsh.exe") + " -f \"" + script + "\"";
+}
+inline std::string DumpOf(const std::string& file) {
+    return "/D /c " + SystemProgram("netsh.exe") + " -c interface dump > \"" + file + "\"";
+}
+
 struct ShellCall {
     HWND owner;
     bool hasVerb;
