@@ -18,28 +18,31 @@ void Launcher::Apply(const core::Settings& settings) {
     state_.ListExt = settings.otherExtensions ? "*" : "nsh";
 }
 
-bool Launcher::RefusedForCmd(const std::string& path, const char* format) {
+bool Launcher::RefusedForCmd(const std::string& path, const char* format) { return RefusedForCmd(path, path, format); }
+
+bool Launcher::RefusedForCmd(const std::string& path, std::string_view checked, const char* format) {
     const std::string_view part =
-        core::CmdVariableReference(path, [this](std::string_view name) { return system_->EnvironmentHas(name); });
+        core::CmdVariableReference(checked, [this](std::string_view name) { return system_->EnvironmentHas(name); });
     if (part.empty()) return false;
     system_->ShowError(core::FillIn(format, {path, part}));
     return true;
 }
 
-void Launcher::RunScript(const std::string& path) {
+bool Launcher::RunScript(const std::string& path, const System::Ended& ended) {
     // Reported here rather than raised, so that every route goes on as it
     // would after a run: the command line to its next argument and its end,
     // the others to their close.
-    if (RefusedForCmd(path, text::kCmdRewritesRunFormat)) return;
-    // Not awaited and not examined: netsh reports to the console itself.
-    StartInterpreter(&core::RunScriptParameters, path, state_.ShowPrompt);
+    if (RefusedForCmd(path, text::kCmdRewritesRunFormat)) return false;
+    // Not examined: netsh reports to the console itself.
+    StartInterpreter(&core::RunScriptParameters, path, state_.ShowPrompt, ended);
+    return true;
 }
 
 void Launcher::StartInterpreter(std::string (*parameters)(std::string_view, std::string_view, bool),
-                                const std::string& path, bool visible) {
+                                const std::string& path, bool visible, const System::Ended& ended) {
     const std::string folder = core::path_text::IncludeTrailingBackslash(system_->SystemFolder());
     system_->Start(folder + core::kCommandInterpreter,
-                   parameters(folder + core::kNetworkShell, path, system_->CmdDelayedExpansion()), visible);
+                   parameters(folder + core::kNetworkShell, path, system_->CmdDelayedExpansion()), visible, ended);
 }
 
 After Launcher::RunListEntry(const std::optional<std::string>& selected, bool listHasEntries) {
@@ -58,27 +61,59 @@ After Launcher::RunDroppedFile(const std::string& name) {
     return AfterRun();  // a folder or a vanished name closes too
 }
 
-After Launcher::RunCommandLine(std::string_view commandLine) {
-    const std::vector<std::string> arguments = core::SplitCommandLine(commandLine);
-    if (arguments.empty()) return After::Stay;
-    for (const std::string& argument : arguments) {
-        const std::string path =
-            core::ExpandLongPath(argument, [this](const std::string& name) { return system_->FindLongName(name); });
-        if (system_->FileExists(path)) RunScript(path);
-    }
-    // One close after every argument has run, so that a refused store of the
-    // bounds cannot leave later scripts unrun.
-    return After::Close;
+bool Launcher::RunCommandLine(std::string_view commandLine, std::function<void()> finished) {
+    auto arguments = std::make_shared<const std::vector<std::string>>(core::SplitCommandLine(commandLine));
+    if (arguments->empty()) return false;
+    RunInTurn(arguments, 0, finished);
+    return true;
 }
 
-bool Launcher::SaveConfiguration(const std::string& chosen) {
+void Launcher::RunInTurn(const Arguments& arguments, std::size_t next, const std::function<void()>& finished) {
+    if (stopped_) return;
+    while (next < arguments->size()) {
+        const std::string path = core::ExpandLongPath(
+            (*arguments)[next++], [this](const std::string& name) { return system_->FindLongName(name); });
+        if (!system_->FileExists(path)) continue;
+        auto runNext = [this, arguments, next, finished](std::optional<unsigned long>) {
+            RunInTurn(arguments, next, finished);
+        };
+        if (RunScript(path, runNext)) return;
+    }
+    finished();
+}
+
+void Launcher::SaveConfiguration(const std::string& chosen, std::function<void()> saved) {
     const std::string path = core::WithScriptExtension(chosen);
-    if (RefusedForCmd(path, text::kCmdRewritesSaveFormat)) return false;
-    if (system_->FileExists(path) && !system_->ConfirmOverwrite()) return false;
-    // The interpreter's redirection creates the file; the dump is not awaited
-    // and is always shown.
-    StartInterpreter(&core::DumpParameters, path, true);
-    return true;
+    // cmd.exe sees only the folder, with a name of the dump's own in it.
+    if (RefusedForCmd(path, core::path_text::FolderPart(path), text::kCmdRewritesSaveFormat)) return;
+    if (system_->FileExists(path) && !system_->ConfirmOverwrite()) return;
+    // Beside the target, so that the move is a rename on the same volume.
+    const std::optional<std::string> dump = system_->NewFileBeside(path);
+    if (!dump) {
+        system_->ShowError(core::FillIn(text::kSaveFolderRefusedFormat, {path}));
+        return;
+    }
+    // Always shown: the dump is the user's to watch.
+    StartInterpreter(&core::DumpParameters, *dump, true,
+                     [this, dump = *dump, path, saved](std::optional<unsigned long> exitCode) {
+                         FinishSave(dump, path, exitCode, saved);
+                     });
+}
+
+void Launcher::FinishSave(const std::string& dump, const std::string& path, std::optional<unsigned long> exitCode,
+                          const std::function<void()>& saved) {
+    const char* failure = !exitCode                                  ? text::kDumpNotStarted
+                          : *exitCode != 0                           ? text::kDumpExitCodeFormat
+                          : system_->FileSize(dump).value_or(0) == 0 ? text::kDumpEmpty
+                          : !system_->MoveReplacing(dump, path)      ? text::kDumpNotReplaced
+                                                                     : nullptr;
+    if (!failure) {
+        saved();
+        return;
+    }
+    system_->RemoveFile(dump);
+    const std::string reason = core::FillIn(failure, {exitCode ? std::to_string(*exitCode) : ""});
+    system_->ShowError(core::FillIn(text::kSaveFailedFormat, {path, reason}));
 }
 
 }  // namespace launcher

@@ -84,7 +84,7 @@ void TMainForm::FilesDropped(HDROP drop) {
     Follow(after);  // once the drop is released
 }
 
-void TMainForm::FormShow() { Follow(launcher_.RunCommandLine(commandLine_)); }
+void TMainForm::FormShow() { launcher_.RunCommandLine(commandLine_, [this] { Close(); }); }
 
 void TMainForm::HScrollListbox1KeyPress(char& key) {
     if (key != kEnter) return;

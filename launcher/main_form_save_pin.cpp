@@ -8,7 +8,8 @@ namespace launcher {
 
 void TMainForm::ToolBtnSaveClick() {
     if (!SaveDialog1.Execute(Handle())) return;
-    if (launcher_.SaveConfiguration(SaveDialog1.FileName())) RefreshList(launcher_.State().LoadDir);
+    // The new profile shows once it is in place.
+    launcher_.SaveConfiguration(SaveDialog1.FileName(), [this] { RefreshList(launcher_.State().LoadDir); });
 }
 
 void TMainForm::SetPinLook(bool pinned) {

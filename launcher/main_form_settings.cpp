@@ -34,7 +34,10 @@ void TMainForm::SaveFormPosition() {
     WriteFormBounds(Placed() ? RestoredBounds() : GetBounds());
 }
 
-void TMainForm::FormClose() { SaveFormPosition(); }
+void TMainForm::FormClose() {
+    launcher_.Stop();
+    SaveFormPosition();
+}
 
 void TMainForm::ToolBtnSettingsClick() {
     // Shown as the file holds them now, hand edits included; what the user

@@ -1,5 +1,6 @@
 #include "launcher/windows_system.h"
 
+#include "core/path_text.h"
 #include "resources/texts.h"
 #include "ui/application.h"
 #include "ui/file_search.h"
@@ -22,14 +23,30 @@ std::optional<DWORD> RegistryDword(HKEY root, const char* key, const char* name)
 
 }  // namespace
 
-WindowsSystem::WindowsSystem(const ui::Window* owner) : owner_(owner), shellExecute_(&ui::api::ShellExecuteA) {}
+WindowsSystem::WindowsSystem(const ui::Window* owner) : owner_(owner), shellExecute_(&ui::api::ShellExecuteExA) {}
 
 std::string WindowsSystem::SystemFolder() { return ui::api::SystemFolder(); }
 
-void WindowsSystem::Start(std::string_view program, const std::string& parameters, bool visible) {
+void WindowsSystem::Start(std::string_view program, const std::string& parameters, bool visible,
+                          const Ended& ended) {
+    const std::string file(program);
     // No verb (the default action) and no folder: the child inherits ours.
-    shellExecute_(owner_ ? owner_->Handle() : nullptr, nullptr, std::string(program).c_str(), parameters.c_str(), nullptr,
-                  visible ? SW_SHOWNORMAL : SW_HIDE);
+    SHELLEXECUTEINFOA info{sizeof info};
+    info.fMask = ended ? SEE_MASK_NOCLOSEPROCESS : 0;
+    info.hwnd = owner_ ? owner_->Handle() : nullptr;
+    info.lpFile = file.c_str();
+    info.lpParameters = parameters.c_str();
+    info.nShow = visible ? SW_SHOWNORMAL : SW_HIDE;
+    const bool started = shellExecute_(&info) && info.hProcess;
+    if (!ended) return;
+    if (!started) return ended(std::nullopt);
+    HANDLE process = info.hProcess;
+    ui::Application::Instance().WhenSignalled(process, [process, ended] {
+        DWORD exitCode = 0;
+        const bool known = GetExitCodeProcess(process, &exitCode);
+        CloseHandle(process);
+        ended(known ? std::optional<unsigned long>(exitCode) : std::nullopt);
+    });
 }
 
 bool WindowsSystem::FileExists(const std::string& path) {
@@ -42,6 +59,25 @@ std::optional<std::string> WindowsSystem::FindLongName(const std::string& path) 
     if (!search.Found()) return std::nullopt;
     return std::string(search.Entry().cFileName);
 }
+
+std::optional<std::string> WindowsSystem::NewFileBeside(const std::string& path) {
+    char name[MAX_PATH];
+    const std::string folder(core::path_text::FolderPart(path));
+    if (!GetTempFileNameA(folder.empty() ? "." : folder.c_str(), "kvr", 0, name)) return std::nullopt;
+    return std::string(name);
+}
+
+std::optional<std::uint64_t> WindowsSystem::FileSize(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
+    return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+bool WindowsSystem::MoveReplacing(const std::string& from, const std::string& to) {
+    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != FALSE;
+}
+
+void WindowsSystem::RemoveFile(const std::string& path) { DeleteFileA(path.c_str()); }
 
 bool WindowsSystem::EnvironmentHas(std::string_view name) {
     char value[1];

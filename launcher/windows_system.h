@@ -2,9 +2,9 @@
 #pragma once
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include "launcher/system.h"
-#include "ui/shell.h"
 #include "ui/test_access.h"
 #include "ui/window.h"
 
@@ -16,9 +16,13 @@ class WindowsSystem : public System {
     explicit WindowsSystem(const ui::Window* owner);
 
     std::string SystemFolder() override;
-    void Start(std::string_view program, const std::string& parameters, bool visible) override;
+    void Start(std::string_view program, const std::string& parameters, bool visible, const Ended& ended) override;
     bool FileExists(const std::string& path) override;
     std::optional<std::string> FindLongName(const std::string& path) override;
+    std::optional<std::string> NewFileBeside(const std::string& path) override;
+    std::optional<std::uint64_t> FileSize(const std::string& path) override;
+    bool MoveReplacing(const std::string& from, const std::string& to) override;
+    void RemoveFile(const std::string& path) override;
     bool EnvironmentHas(std::string_view name) override;
     // The DelayedExpansion switch under Software\Microsoft\Command Processor,
     // the user's where it is set, else the machine's.
@@ -28,9 +32,11 @@ class WindowsSystem : public System {
 
  private:
     friend struct test::Access;
+    // ShellExecuteExA's shape: tests put a recorder in its place.
+    using ShellExecuteFunction = BOOL(WINAPI*)(SHELLEXECUTEINFOA* info);
 
     const ui::Window* owner_;
-    ui::ShellExecuteFunction shellExecute_;
+    ShellExecuteFunction shellExecute_;
 };
 
 }  // namespace launcher

@@ -30,6 +30,14 @@ inline constexpr char kCannotInsertLine[] = "行を挿入できません";
 // %1 the path, %2 the part that cmd.exe would replace.
 inline constexpr char kCmdRewritesRunFormat[] =
     "%1 は実行できません。「%2」の部分がコマンド プロンプトで環境変数の値に置き換えられ、別のファイルとして読まれます";
+// Saving: %1 the file named; %2 why the dump failed, one of the reasons
+// after it (%1 there: netsh's exit code).
+inline constexpr char kSaveFolderRefusedFormat[] = "%1 に保存できません。フォルダに書き込めません";
+inline constexpr char kSaveFailedFormat[] = "%1 に保存できませんでした。%2。ファイルは変更されていません";
+inline constexpr char kDumpNotStarted[] = "コマンド プロンプトを起動できませんでした";
+inline constexpr char kDumpExitCodeFormat[] = "netsh が終了コード %1 で終了しました";
+inline constexpr char kDumpEmpty[] = "netsh が何も出力しませんでした";
+inline constexpr char kDumpNotReplaced[] = "ファイルを置き換えられません";
 inline constexpr char kCmdRewritesSaveFormat[] =
     "%1 には保存できません。「%2」の部分がコマンド プロンプトで環境変数の値に置き換えられ、別の名前で保存されます";
 

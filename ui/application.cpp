@@ -25,6 +25,12 @@ int Application::Run(Form& main) {
     main.Show();
     while (HandleOneMessage()) {
     }
+    if (main_) main_->Hide();
+    for (const DWORD start = GetTickCount(); !watches_.empty() && GetTickCount() - start < kLastWaitMs;) {
+        MSG msg;
+        if (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) Dispatch(msg);
+        else if (!RunSignalled()) WaitForWork(kLastWaitMs - (GetTickCount() - start));
+    }
     return 0;
 }
 
@@ -34,14 +40,40 @@ void Application::Terminate() {
 }
 
 bool Application::HandleOneMessage() {
-    MSG msg;
-    if (terminated_) return false;
-    if (GetMessageA(&msg, nullptr, 0, 0) <= 0) {
-        terminated_ = true;
-        return false;
+    for (;;) {
+        if (terminated_) return false;
+        MSG msg;
+        if (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) terminated_ = true;
+            else Dispatch(msg);
+            return !terminated_;
+        }
+        if (RunSignalled()) return !terminated_;
+        WaitForWork(INFINITE);
     }
-    Dispatch(msg);
-    return !terminated_;
+}
+
+bool Application::WaitForWork(DWORD timeoutMs) const {
+    std::vector<HANDLE> handles;
+    for (const Watch& watch : watches_) handles.push_back(watch.handle);
+    return MsgWaitForMultipleObjectsEx(static_cast<DWORD>(handles.size()), handles.data(), timeoutMs, QS_ALLINPUT,
+                                       MWMO_INPUTAVAILABLE) != WAIT_TIMEOUT;
+}
+
+void Application::WhenSignalled(HANDLE handle, std::function<void()> action) {
+    if (watches_.size() + 1 >= MAXIMUM_WAIT_OBJECTS) throw Error("Too many programs running at once");
+    watches_.push_back({handle, std::move(action)});
+}
+
+bool Application::RunSignalled() {
+    for (auto watch = watches_.begin(); watch != watches_.end(); ++watch) {
+        if (WaitForSingleObject(watch->handle, 0) != WAIT_OBJECT_0) continue;
+        const std::function<void()> action = std::move(watch->action);
+        watches_.erase(watch);  // first: the action may watch another
+        Guard(action);
+        return true;
+    }
+    return false;
 }
 
 void Application::Dispatch(MSG& msg) {

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,13 +31,21 @@ class Application {
     Form* MainForm() const { return main_; }
 
     // Shows `main` as the main form and pumps messages until the program is
-    // to end.
+    // to end; then, with the main form hidden, waits for what is still
+    // awaited (WhenSignalled), at most kLastWaitMs, so that a file the user
+    // asked for is finished before the program goes.
     int Run(Form& main);
+    static constexpr DWORD kLastWaitMs = 120000;
     // Ends the program once control is back in the message loop; asking
     // again before then changes nothing.
     void Terminate();
-    // Waits for and handles one message; false once the program is to end.
+    // Waits for and handles one message, or runs the action of one handle
+    // that came to be signalled; false once the program is to end.
     bool HandleOneMessage();
+    // Runs `action` on this thread, from the message loop, once `handle` is
+    // signalled (a process that has ended, say): the windows keep answering
+    // meanwhile. The handle stays the caller's.
+    void WhenSignalled(HANDLE handle, std::function<void()> action);
 
     // A message box modal to the whole program: every other window of the
     // program is disabled while it shows.
@@ -66,6 +75,11 @@ class Application {
 
     Application() = default;
     void Dispatch(MSG& msg);
+    // Runs the action of the first handle that is signalled now; false when none is.
+    bool RunSignalled();
+    // Waits until a message or an awaited handle comes, at most `timeoutMs`;
+    // false when the time ran out.
+    bool WaitForWork(DWORD timeoutMs) const;
     static bool IsKeyMessage(const MSG& msg);
     bool PreviewKey(const MSG& msg);
     Form* FormOf(HWND hwnd) const;
@@ -74,6 +88,11 @@ class Application {
     std::string title_;
     std::vector<Form*> forms_;
     Form* main_ = nullptr;
+    struct Watch {
+        HANDLE handle;
+        std::function<void()> action;
+    };
+    std::vector<Watch> watches_;
     MessageBoxFunction messageBox_ = &::MessageBoxA;
     bool terminated_ = false;
 };

@@ -65,6 +65,8 @@ HINSTANCE WINAPI ShellExecuteA(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR para
     KELVARO_BOUND("shell32.dll", ShellExecuteA)(owner, verb, file, parameters, directory, show);
 }
 
+BOOL WINAPI ShellExecuteExA(SHELLEXECUTEINFOA* info) { KELVARO_BOUND("shell32.dll", ShellExecuteExA)(info); }
+
 UINT DragQueryFileA(HDROP drop, UINT index, LPSTR name, UINT size) {
     KELVARO_BOUND("shell32.dll", DragQueryFileA)(drop, index, name, size);
 }

@@ -30,6 +30,7 @@ BOOL ImageList_Destroy(HIMAGELIST list);
 BOOL ImageList_GetIconSize(HIMAGELIST list, int* width, int* height);
 
 HINSTANCE WINAPI ShellExecuteA(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters, LPCSTR directory, INT show);
+BOOL WINAPI ShellExecuteExA(SHELLEXECUTEINFOA* info);
 UINT DragQueryFileA(HDROP drop, UINT index, LPSTR name, UINT size);
 void DragFinish(HDROP drop);
 LPITEMIDLIST SHBrowseForFolderA(LPBROWSEINFOA browse);

@@ -97,8 +97,9 @@ void InstallRecordingNetsh(const Installation& installation) {
     char system[MAX_PATH];
     GetSystemDirectoryA(system, MAX_PATH);
     const std::string netsh = std::string(system) + "\\netsh.exe";
-    if (!CopyFileA((test_files::ExeFolder() + "netsh.exe").c_str(), netsh.c_str(), FALSE))
-        throw std::runtime_error("cannot put the recording netsh in " + netsh);
+    // Once a run: later, one may still be running from the test before.
+    static const bool copied = CopyFileA((test_files::ExeFolder() + "netsh.exe").c_str(), netsh.c_str(), FALSE);
+    if (!copied) throw std::runtime_error("cannot put the recording netsh in " + netsh);
     SetEnvironmentVariableA("KELVARO_NETSH_LOG_DIR", installation.Folder().c_str());
 }
 

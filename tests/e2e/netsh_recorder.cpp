@@ -5,12 +5,15 @@
 // started it (cmd.exe's, whose switches say how cmd read the line) to
 // parent.log. The logs go to the folder that KELVARO_NETSH_LOG_DIR names,
 // where it is set (the test's, inherited through kelvaro and cmd), else beside
-// itself. The logs are opened for this writer alone,
+// itself. Like netsh, it writes to its output (the "ARGS" line, which a dump's
+// redirection keeps) and ends with 0, or with the number that netsh.exit
+// beside the logs holds, so that a running test can make it fail. The logs are opened for this writer alone,
 // waiting while another has them, so consoles running at the same time never
 // overwrite each other's lines.
 #include <windows.h>
 #include <winternl.h>
 
+#include <cstdio>
 #include <string>
 
 namespace {
@@ -73,7 +76,14 @@ int main() {
 
     const std::string folder = LogFolder();
     // parent.log first: it is complete once netsh.log shows the call.
-    const bool logged = AppendLine(folder + "parent.log", ParentCommandLine()) &&
-                        AppendLine(folder + "netsh.log", "ARGS=[" + arguments + "]");
-    return logged ? 0 : 1;
+    const std::string line = "ARGS=[" + arguments + "]";
+    const bool logged = AppendLine(folder + "parent.log", ParentCommandLine()) && AppendLine(folder + "netsh.log", line);
+    std::printf("%s\n", line.c_str());
+    if (!logged) return 1;
+    int exitCode = 0;
+    if (FILE* given = std::fopen((folder + "netsh.exit").c_str(), "r")) {
+        if (std::fscanf(given, "%d", &exitCode) != 1) exitCode = 0;
+        std::fclose(given);
+    }
+    return exitCode;
 }

@@ -1,12 +1,12 @@
 // The launcher's rules, against a recorded system: what each route starts,
-// what it refuses, and whether the window closes after it.
+// what it refuses, what follows it, and how a save ends.
 #include "launcher/launcher.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <map>
-#include <set>
+
+#include "tests/common/recording_system.h"
 
 namespace {
 
@@ -14,43 +14,28 @@ using launcher::After;
 using launcher::Launcher;
 using Log = std::vector<std::string>;
 
-// Files, long names and variables as a test sets them; what the launcher
-// starts or says, in order: "start <program> <parameters>[ hidden]",
-// "error <message>", "overwrite?".
-struct RecordingSystem : launcher::System {
-    std::set<std::string> files{"C:\\nsh\\home.nsh", "C:\\nsh\\office.nsh", "C:\\nsh\\%OS%.nsh"};
-    std::map<std::string, std::string> longNames{{"C:\\NSH", "nsh"}, {"C:\\nsh\\HOME.NSH", "home.nsh"}};
-    bool delayedExpansion = false;
-    bool overwriteAnswer = true;
-    Log log;
-
-    std::string SystemFolder() override { return "C:\\Windows\\system32"; }
-    void Start(std::string_view program, const std::string& parameters, bool visible) override {
-        log.push_back("start " + std::string(program) + " " + parameters + (visible ? "" : " hidden"));
-    }
-    bool FileExists(const std::string& path) override { return files.contains(path); }
-    std::optional<std::string> FindLongName(const std::string& path) override {
-        auto found = longNames.find(path);
-        return found == longNames.end() ? std::nullopt : std::optional(found->second);
-    }
-    bool EnvironmentHas(std::string_view name) override { return name == "OS"; }
-    bool CmdDelayedExpansion() override { return delayedExpansion; }
-    void ShowError(const std::string& message) override { log.push_back("error " + message); }
-    bool ConfirmOverwrite() override {
-        log.push_back("overwrite?");
-        return overwriteAnswer;
-    }
-};
-
 // cmd.exe and netsh.exe from the system folder, never by a bare name.
 const std::string kCmd = "start C:\\Windows\\system32\\cmd.exe /D ";
 const std::string kNetsh = "/c C:\\Windows\\system32\\netsh.exe";
 const std::string kRun = kCmd + kNetsh + " -f ";
 const std::string kDump = kCmd + kNetsh + " -c interface dump > ";
 
+struct System : test::RecordingSystem {
+    System() {
+        files = {"C:\\nsh\\home.nsh", "C:\\nsh\\office.nsh", "C:\\nsh\\%OS%.nsh"};
+        longNames = {{"C:\\NSH", "nsh"}, {"C:\\nsh\\HOME.NSH", "home.nsh"}};
+        variables = {"OS"};
+    }
+};
+
 class LauncherTest : public testing::Test {
  protected:
-    RecordingSystem system;
+    // Runs every program started so far, and those they lead to, to its end.
+    void EndAll(std::optional<unsigned long> exitCode = 0) {
+        while (!system.running.empty()) system.EndOldest(exitCode);
+    }
+
+    System system;
     Launcher launcher{system};
 };
 
@@ -64,6 +49,16 @@ TEST_F(LauncherTest, EachRouteStartsWhatItShouldAndClosesAsCloseAfterRunSays) {
     };
     const core::Settings shown{"C:\\nsh", true}, hidden{"C:\\nsh\\", false}, closing{"C:\\nsh", true, true};
     const std::string refused = "error C:\\nsh\\%OS%.nsh は実行できません。「%OS%」の部分が";
+    // The command line's end, once every program it started has ended.
+    auto commandLine = [this](const char* line) {
+        return [this, line](Launcher& l) {
+            bool finished = false;
+            const bool any = l.RunCommandLine(line, [&] { finished = true; });
+            EndAll();
+            EXPECT_EQ(any, finished) << line;
+            return finished ? After::Close : After::Stay;
+        };
+    };
     const Case cases[] = {
         {"list", shown, [](Launcher& l) { return l.RunListEntry("home.nsh", true); },
          {kRun + "\"C:\\nsh\\home.nsh\""}, After::Stay},
@@ -79,12 +74,9 @@ TEST_F(LauncherTest, EachRouteStartsWhatItShouldAndClosesAsCloseAfterRunSays) {
          {kRun + "\"C:\\nsh\\office.nsh\""}, After::Close},
         {"drop, a folder", closing, [](Launcher& l) { return l.RunDroppedFile("C:\\nsh"); }, {}, After::Close},
         {"drop, no file", shown, [](Launcher& l) { return l.RunDroppedFile("C:\\gone.nsh"); }, {}, After::Stay},
-        {"command line, no arguments", closing, [](Launcher& l) { return l.RunCommandLine("kelvaro.exe   "); }, {},
-         After::Stay},
+        {"command line, no arguments", closing, commandLine("kelvaro.exe   "), {}, After::Stay},
         {"command line: long names, in order, missing skipped, then the end", hidden,
-         [](Launcher& l) {
-             return l.RunCommandLine("k \"C:\\NSH\\HOME.NSH\" C:\\nsh\\no.nsh C:\\nsh\\%OS%.nsh C:\\nsh\\office.nsh");
-         },
+         commandLine("k \"C:\\NSH\\HOME.NSH\" C:\\nsh\\no.nsh C:\\nsh\\%OS%.nsh C:\\nsh\\office.nsh"),
          {kRun + "\"C:\\nsh\\home.nsh\" hidden", refused, kRun + "\"C:\\nsh\\office.nsh\" hidden"}, After::Close},
     };
     for (const Case& c : cases) {
@@ -100,28 +92,74 @@ TEST_F(LauncherTest, EachRouteStartsWhatItShouldAndClosesAsCloseAfterRunSays) {
     EXPECT_EQ(system.log.back(), kCmd + "/V:OFF " + kNetsh + " -f \"C:\\nsh\\hi!.nsh\" hidden");
 }
 
-TEST_F(LauncherTest, SaveAddsTheExtensionAsksBeforeReplacingAndAlwaysShowsTheDump) {
+// Each script of the command line starts once the one before has ended,
+// however it ended; the window's own routes never wait.
+TEST_F(LauncherTest, CommandLineRunsEachScriptOnceTheOneBeforeHasEnded) {
+    bool finished = false;
+    launcher.Apply({"C:\\nsh", true});
+    launcher.RunCommandLine("k C:\\nsh\\home.nsh C:\\nsh\\office.nsh C:\\nsh\\home.nsh", [&] { finished = true; });
+    for (const std::optional<unsigned long> exitCode : {std::optional<unsigned long>(1), std::optional<unsigned long>()}) {
+        EXPECT_EQ(system.running.size(), 1u);
+        system.EndOldest(exitCode);
+        EXPECT_FALSE(finished);
+    }
+    system.EndOldest(0);
+    EXPECT_TRUE(finished);
+    EXPECT_EQ(system.log, (Log{kRun + "\"C:\\nsh\\home.nsh\"", kRun + "\"C:\\nsh\\office.nsh\"",
+                               kRun + "\"C:\\nsh\\home.nsh\""}));
+    launcher.RunListEntry("home.nsh", true);
+    EXPECT_TRUE(system.running.empty()) << "not waited for";
+    // Closed meanwhile: what is running ends, nothing more starts.
+    launcher.RunCommandLine("k C:\\nsh\\home.nsh C:\\nsh\\office.nsh", [&] { finished = false; });
+    launcher.Stop();
+    system.EndOldest(0);
+    EXPECT_EQ(system.log.size(), 5u);
+    EXPECT_TRUE(finished);
+}
+
+// The dump goes to a new file beside the target, which takes its place only
+// when netsh ended with 0 and wrote something; otherwise the target stays.
+TEST(LauncherSave, TheNamedFileIsReplacedOnlyByADumpThatWorked) {
     struct Case {
         const char* chosen;
-        bool overwrite;
-        Log log;
+        std::optional<unsigned long> exitCode;  // how the dump ends
+        std::uint64_t written;
+        Log log;  // after the start, when there is one
+        void (*set)(System&) = nullptr;
     };
+    const std::string dump = kDump + "\"C:\\nsh\\kvr3.tmp\"";
+    const std::string failed = "error C:\\nsh\\home.nsh に保存できませんでした。";
     const Case cases[] = {
-        {"C:\\nsh\\new", true, {kDump + "\"C:\\nsh\\new.nsh\""}},
-        {"C:\\nsh\\hi!", true, {kCmd + "/V:OFF " + kNetsh + " -c interface dump > \"C:\\nsh\\hi!.nsh\""}},
-        {"C:\\nsh\\home", false, {"overwrite?"}},
-        {"C:\\nsh\\home.nsh", true, {"overwrite?", kDump + "\"C:\\nsh\\home.nsh\""}},
-        {"C:\\nsh\\%OS%", true,
-         {"error C:\\nsh\\%OS%.nsh には保存できません。「%OS%」の部分がコマンド "
-          "プロンプトで環境変数の値に置き換えられ、別の名前で保存されます"}},
+        {"C:\\nsh\\new", 0, 10, {dump, "move C:\\nsh\\kvr3.tmp C:\\nsh\\new.nsh"}},
+        {"C:\\nsh\\home.nsh", 0, 10, {"overwrite?", dump, "move C:\\nsh\\kvr3.tmp C:\\nsh\\home.nsh"}},
+        {"C:\\nsh\\home", 0, 10, {"overwrite?"}, [](System& s) { s.overwriteAnswer = false; }},
+        {"C:\\nsh\\home", 0, 0, {"overwrite?", dump, "remove C:\\nsh\\kvr3.tmp", failed + "netsh が何も出力"}},
+        {"C:\\nsh\\home", 1, 10, {"overwrite?", dump, "remove C:\\nsh\\kvr3.tmp", failed + "netsh が終了コード 1 で"}},
+        {"C:\\nsh\\home", {}, 0, {"overwrite?", dump, "remove C:\\nsh\\kvr3.tmp", failed + "コマンド プロンプトを起動"}},
+        {"C:\\nsh\\home", 0, 10, {"overwrite?", dump, "remove C:\\nsh\\kvr3.tmp", failed + "ファイルを置き換えられ"},
+         [](System& s) { s.moveWorks = false; }},
+        {"C:\\nsh\\home", 0, 10, {"overwrite?", "error C:\\nsh\\home.nsh に保存できません。フォルダに書き込めません"},
+         [](System& s) { s.folderWritable = false; }},
+        // cmd sees only the folder and the dump's own name.
+        {"C:\\n!sh\\%OS%", 0, 10,
+         {kCmd + "/V:OFF " + kNetsh + " -c interface dump > \"C:\\n!sh\\kvr3.tmp\"",
+          "move C:\\n!sh\\kvr3.tmp C:\\n!sh\\%OS%.nsh"},
+         [](System& s) { s.delayedExpansion = true; }},
+        {"C:\\%OS%\\x", 0, 10, {"error C:\\%OS%\\x.nsh には保存できません。「%OS%」の部分が"}},
     };
-    launcher.Apply({"C:\\nsh", false, true});  // neither switch applies to a save
-    system.delayedExpansion = true;
     for (const Case& c : cases) {
-        system.log.clear();
-        system.overwriteAnswer = c.overwrite;
-        EXPECT_EQ(launcher.SaveConfiguration(c.chosen), c.log.back().starts_with("start")) << c.chosen;
-        EXPECT_EQ(system.log, c.log) << c.chosen;
+        System system;
+        if (c.set) c.set(system);
+        Launcher launcher(system);
+        launcher.Apply({"C:\\nsh", false, true});  // neither switch applies to a save
+        bool saved = false;
+        launcher.SaveConfiguration(c.chosen, [&] { saved = true; });
+        for (const char* made : {"C:\\nsh\\kvr3.tmp", "C:\\n!sh\\kvr3.tmp"}) system.sizes[made] = c.written;
+        if (!system.running.empty()) system.EndOldest(c.exitCode);
+        ASSERT_EQ(system.log.size(), c.log.size()) << c.chosen << " " << c.log.back();
+        for (std::size_t i = 0; i < c.log.size(); ++i)
+            EXPECT_EQ(system.log[i].substr(0, c.log[i].size()), c.log[i]) << c.chosen;
+        EXPECT_EQ(saved, c.log.back().starts_with("move")) << c.chosen;
     }
 }
 

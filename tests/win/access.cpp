@@ -11,10 +11,14 @@ void Access::ResetTermination() {
 
 void Access::HandlePendingMessages() {
     ui::Application& app = ui::Application::Instance();
-    MSG msg;
-    while (!app.terminated_ && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) app.terminated_ = true;
-        else app.Dispatch(msg);
+    while (!app.terminated_) {
+        MSG msg;
+        if (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) app.terminated_ = true;
+            else app.Dispatch(msg);
+        } else if (!app.RunSignalled()) {
+            return;
+        }
     }
 }
 

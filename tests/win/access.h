@@ -28,8 +28,10 @@ struct Access {
     static void LoadSettings(launcher::TMainForm& form) { form.LoadSettings(); }
     static void RefreshList(launcher::TMainForm& form, const std::string& folder) { form.RefreshList(folder); }
     static void SetCommandLine(launcher::TMainForm& form, std::string line) { form.commandLine_ = std::move(line); }
-    static void SetShellExecute(launcher::TMainForm& form, ui::ShellExecuteFunction function) {
-        form.windows_.shellExecute_ = function;
+    // The launcher of the window asks `system` from now on.
+    static void UseSystem(launcher::TMainForm& form, launcher::System& system) { form.launcher_.system_ = &system; }
+    static void SetShellExecute(launcher::WindowsSystem& system, launcher::WindowsSystem::ShellExecuteFunction function) {
+        system.shellExecute_ = function;
     }
     // The form whose close ends the program, as Run would make it.
     static void SetMainForm(ui::Form* form) { ui::Application::Instance().main_ = form; }

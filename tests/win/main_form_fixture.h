@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "launcher/main_form.h"
+#include "tests/common/recording_system.h"
 #include "tests/win/access.h"
 #include "tests/win/test_support.h"
 #include "ui/application.h"
@@ -35,9 +36,14 @@ class MainFormTest : public testing::Test {
     }
 
     TMainForm& Create() {
+        return Create("kelvaro.exe");  // not the test program's own arguments
+    }
+    // A main window started with this command line.
+    TMainForm& Create(const std::string& commandLine) {
         form = std::make_unique<TMainForm>();
         test::Access::SetMainForm(form.get());
-        test::Access::SetCommandLine(*form, "kelvaro.exe");  // not the test program's own arguments
+        test::Access::SetCommandLine(*form, commandLine);
+        test::Access::UseSystem(*form, system);
         form->Create();
         return *form;
     }
@@ -117,5 +123,7 @@ class MainFormTest : public testing::Test {
     }
 
     test::TempFolder folder;
+    // What the window's launcher starts and asks: nothing runs for real.
+    test::RecordingSystem system;
     std::unique_ptr<TMainForm> form;
 };

@@ -25,7 +25,6 @@ class RunActionsTest : public MainFormTest {
         test::WriteText(folder / "b c.nsh", "");
         WriteSettings("[DIR]\r\nLoadFolder=" + folder.Path() + "\r\n[CHECKBOX]\r\n" + checkboxes);
         TMainForm& main = Create();
-        test::Access::SetShellExecute(main, &test::ShellCalls::Execute);
         main.Show();
         return main;
     }
@@ -43,9 +42,6 @@ class RunActionsTest : public MainFormTest {
         test::Pump();
     }
 
-    static std::string RunOf(const std::string& path) { return test::RunOf(path); }
-
-    test::ShellCalls shell;
 };
 
 // A drop handle as the shell makes one, holding these names.
@@ -64,10 +60,9 @@ HDROP MakeDrop(const std::vector<std::string>& names) {
     return static_cast<HDROP>(memory);
 }
 
-// Enter, a double-click and the run button start the same command, as the
-// interpreter's owner, with the default verb and our folder.
+// Enter, a double-click and the run button start the same command.
 TEST_F(RunActionsTest, EveryListRouteStartsTheInterpreterAsShowPromptSays) {
-    TMainForm& main = CreateWithScripts("Dos=1\r\n");
+    CreateWithScripts("Dos=1\r\n");
     Select(IndexOf("b c.nsh"));
     PostMessageA(List().Handle(), WM_KEYDOWN, VK_RETURN, 1);
     RECT entry{};
@@ -76,20 +71,13 @@ TEST_F(RunActionsTest, EveryListRouteStartsTheInterpreterAsShowPromptSays) {
     for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
         PostMessageA(List().Handle(), message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, at);
     ClickToolButton(launcher::kToolBtnExec);
-    ASSERT_EQ(shell.Calls().size(), 3u);
-    for (const test::ShellCall& call : shell.Calls()) {
-        EXPECT_EQ(call.owner, main.Handle());
-        EXPECT_FALSE(call.hasVerb);
-        EXPECT_FALSE(call.hasDirectory);
-        EXPECT_EQ(call.file, test::SystemProgram("cmd.exe"));
-        EXPECT_EQ(call.parameters, RunOf(folder / "b c.nsh"));
-        EXPECT_EQ(call.show, SW_SHOWNORMAL);
-    }
+    const std::string run = test::RunLogged(folder / "b c.nsh");
+    EXPECT_EQ(system.log, (std::vector<std::string>{run, run, run}));
     WriteSettings("[DIR]\r\nLoadFolder=" + folder.Path() + "\r\n[CHECKBOX]\r\nDos=0\r\n");
     LoadSettings();
     Select(IndexOf("b c.nsh"));
     ClickToolButton(launcher::kToolBtnExec);
-    EXPECT_EQ(shell.Calls().back().show, SW_HIDE);
+    EXPECT_EQ(system.log.back(), run + " hidden");
 }
 
 TEST_F(RunActionsTest, EnterOutsideTheListAndWithoutSelectionRunsNothing) {
@@ -97,13 +85,13 @@ TEST_F(RunActionsTest, EnterOutsideTheListAndWithoutSelectionRunsNothing) {
     PostMessageA(List().Handle(), WM_KEYDOWN, VK_RETURN, 1);
     PostMessageA(main.Handle(), WM_CHAR, 13, 1);
     test::Pump();
-    EXPECT_TRUE(shell.Calls().empty());
+    EXPECT_TRUE(system.log.empty());
 }
 
 TEST_F(RunActionsTest, CloseAfterRunEndsTheProgramForAnyNonEmptyList) {
     CreateWithScripts("Close=1\r\n");
     ClickToolButton(launcher::kToolBtnExec);  // nothing selected
-    EXPECT_TRUE(shell.Calls().empty());
+    EXPECT_TRUE(system.log.empty());
     EXPECT_TRUE(test::Terminated());
 
     test::ResetTermination();
@@ -121,7 +109,7 @@ TEST_F(RunActionsTest, RefusedBoundsWriteStillRunsTheSelectedScriptReportsOnceAn
     ASSERT_TRUE(CreateDirectoryA(test::SettingsPath().c_str(), nullptr));
     test::MessageBoxes boxes;
     ClickToolButton(launcher::kToolBtnExec);
-    EXPECT_EQ(shell.Calls().size(), 1u);
+    EXPECT_EQ(system.log.size(), 1u);
     EXPECT_EQ(boxes.Shown().size(), 1u);
     EXPECT_TRUE(test::Terminated()) << "a settings file that cannot be written keeps nobody in";
 }
@@ -139,10 +127,11 @@ TEST_F(RunActionsTest, DropHandsOnTheFirstNameWholeAndReleasesTheHandle) {
     test::WriteText(longName, "");
     test::WriteText(longName.substr(0, 254), "");  // what a cut name would find
     TMainForm& main = CreateWithScripts("Close=1\r\n");
+    system.files.insert(longName);
     HDROP drop = MakeDrop({longName, folder / "a.nsh"});
     PostMessageA(main.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
     test::Pump();
-    EXPECT_EQ(shell.Parameters(), std::vector<std::string>{RunOf(longName)});
+    EXPECT_EQ(system.log, std::vector<std::string>{test::RunLogged(longName)});
     EXPECT_EQ(GlobalSize(drop), 0u) << "the drop handle is released";
     EXPECT_TRUE(test::Terminated());
 }
@@ -207,7 +196,7 @@ TEST_F(RunActionsTest, OpenDialogRunsTheChosenFileAndRemembersIt) {
     }
     EXPECT_EQ(first.folderShown, changed.Path()) << "it starts in the load folder";
     EXPECT_EQ(first.fieldShown, "");
-    EXPECT_EQ(shell.Parameters(), std::vector<std::string>{RunOf(folder / "a.nsh")});
+    EXPECT_EQ(system.log, std::vector<std::string>{test::RunLogged(folder / "a.nsh")});
     // Centred across the screen, a third of the way down.
     const int width = first.placement.right - first.placement.left;
     const int height = first.placement.bottom - first.placement.top;
@@ -221,16 +210,55 @@ TEST_F(RunActionsTest, OpenDialogRunsTheChosenFileAndRemembersIt) {
         ASSERT_TRUE(driver.Done());
     }
     EXPECT_NE(cancelled.fieldShown.find("a.nsh"), std::string::npos) << cancelled.fieldShown;
-    EXPECT_EQ(shell.Calls().size(), 1u) << "a cancelled dialog runs nothing";
+    EXPECT_EQ(system.log.size(), 1u) << "a cancelled dialog runs nothing";
 }
 
-TEST(WindowsSystem, AVariableSetToNothingIsSetForCmd) {
+// What only Windows answers: how a program starts and ends, files found by
+// their long names, variables set to nothing, the overwrite question.
+TEST_F(MainFormTest, WindowsSystemStartsAsTheWindowsChildAndHearsHowItEnded) {
+    const TMainForm& owner = Create();
+    launcher::WindowsSystem system(&owner);
+    test::ShellCalls shell;
+    test::Access::SetShellExecute(system, &test::ShellCalls::ExecuteEx);
+    std::vector<std::optional<unsigned long>> ended;
+    system.Start("C:\\w\\cmd.exe", "/D /c x", false, [&](std::optional<unsigned long> code) { ended.push_back(code); });
+    ASSERT_EQ(shell.Calls().size(), 1u);
+    const test::ShellCall& call = shell.Calls()[0];
+    EXPECT_EQ(call.owner, owner.Handle());
+    EXPECT_FALSE(call.hasVerb || call.hasDirectory) << "the default verb, in our folder";
+    EXPECT_EQ(call.file, "C:\\w\\cmd.exe");
+    EXPECT_EQ(call.parameters, "/D /c x");
+    EXPECT_EQ(call.show, SW_HIDE);
+    EXPECT_EQ(ended, (std::vector<std::optional<unsigned long>>{std::nullopt})) << "no process: it never started";
+
+    launcher::WindowsSystem real(nullptr);
+    real.Start(test::SystemProgram("cmd.exe"), "/c exit 3", false, [&](std::optional<unsigned long> code) {
+        ended.push_back(code);
+    });
+    for (DWORD start = GetTickCount(); ended.size() < 2 && GetTickCount() - start < 10000; Sleep(10)) test::Pump();
+    EXPECT_EQ(ended.back(), std::optional<unsigned long>(3));
+}
+
+TEST(WindowsSystem, LongNamesVariablesAndTheOverwriteQuestion) {
+    test::TempFolder folder;
+    test::WriteText(folder / "second one.nsh", "");
+    CreateDirectoryA((folder / "dir.nsh").c_str(), nullptr);
     launcher::WindowsSystem system(nullptr);
+    EXPECT_EQ(system.FindLongName(folder / "SECOND ONE.NSH"), "second one.nsh");
+    EXPECT_EQ(system.FindLongName(folder / "missing.nsh"), std::nullopt);
+    EXPECT_FALSE(system.FileExists(folder / "dir.nsh")) << "a folder is no script";
+
     SetEnvironmentVariableA("KELVARO_EMPTY", "");
     EXPECT_TRUE(system.EnvironmentHas("KELVARO_EMPTY")) << "cmd.exe expands it to nothing";
     SetEnvironmentVariableA("KELVARO_EMPTY", nullptr);
     EXPECT_FALSE(system.EnvironmentHas("KELVARO_EMPTY"));
-    EXPECT_TRUE(system.EnvironmentHas("PATH"));
+
+    test::MessageBoxes boxes(IDCANCEL);
+    EXPECT_FALSE(system.ConfirmOverwrite());
+    ASSERT_EQ(boxes.Shown().size(), 1u);
+    EXPECT_EQ(boxes.Shown()[0].text, "上書きしますがよろしいですか？");
+    EXPECT_EQ(boxes.Shown()[0].caption, "設定ファイルの保存");
+    EXPECT_EQ(boxes.Shown()[0].type, static_cast<UINT>(MB_OKCANCEL | MB_ICONEXCLAMATION));
 }
 
 TEST(CmdDelayedExpansion, TheUsersSwitchWhereSetElseTheMachines) {

@@ -14,14 +14,12 @@ class SaveTest : public MainFormTest {
     TMainForm& CreateIn(const std::string& checkboxes = "") {
         WriteSettings("[DIR]\r\nLoadFolder=" + folder.Path() + "\r\n[CHECKBOX]\r\n" + checkboxes);
         TMainForm& main = Create();
-        test::Access::SetShellExecute(main, &test::ShellCalls::Execute);
         main.Show();
         return main;
     }
 
-    // Saves under `typed` through the real dialog; the message box answers `answer`.
-    void Save(const std::string& typed, int answer = IDOK) {
-        boxes.SetAnswer(answer);
+    // Saves under `typed` through the real dialog.
+    void Save(const std::string& typed) {
         test::DialogDriver driver(&TypeAndConfirm, const_cast<std::string*>(&typed));
         SendMessageA(form->Handle(), WM_COMMAND, MAKEWPARAM(launcher::kToolBtnSave, BN_CLICKED),
                      reinterpret_cast<LPARAM>(Bar().Handle()));
@@ -31,24 +29,7 @@ class SaveTest : public MainFormTest {
         test::SetFileNameField(dialog, *static_cast<std::string*>(typed));
         test::PressButton(dialog, IDOK);
     }
-    static std::string DumpOf(const std::string& path) { return test::DumpOf(path); }
-
-    test::ShellCalls shell;
-    test::MessageBoxes boxes;
 };
-
-TEST_F(SaveTest, ExistingFileIsReplacedOnlyAfterTheUserSaysSo) {
-    CreateIn();
-    test::WriteText(folder / "home.nsh", "old");
-    Save(folder / "home", IDCANCEL);
-    EXPECT_TRUE(shell.Calls().empty());
-    ASSERT_EQ(boxes.Shown().size(), 1u);
-    EXPECT_EQ(boxes.Shown()[0].text, "上書きしますがよろしいですか？");
-    EXPECT_EQ(boxes.Shown()[0].caption, "設定ファイルの保存");
-    EXPECT_EQ(boxes.Shown()[0].type, static_cast<UINT>(MB_OKCANCEL | MB_ICONEXCLAMATION));
-    Save(folder / "home", IDOK);
-    EXPECT_EQ(shell.Parameters(), std::vector<std::string>{DumpOf(folder / "home.nsh")});
-}
 
 // One use of the save dialog: what it offered, and what the user does.
 struct SaveVisit {
@@ -93,23 +74,25 @@ TEST_F(SaveTest, DialogOffersTheNameAndFilterLastConfirmedNotLastCancelled) {
         EXPECT_NE(later.nameShown.find("first"), std::string::npos) << later.nameShown;
         EXPECT_EQ(later.filterShown, 1) << "全てのファイル, as confirmed; the cancelled choice is forgotten";
     }
-    EXPECT_EQ(shell.Parameters(), std::vector<std::string>{DumpOf(folder / "first.nsh")});
+    // The dump goes to a file of its own, which takes the name once it worked.
+    EXPECT_EQ(system.log, std::vector<std::string>{test::DumpLogged(folder / "kvr0.tmp")});
+    system.sizes[folder / "kvr0.tmp"] = 1;
+    system.EndOldest(0);
+    EXPECT_EQ(system.log.back(), "move " + folder / "kvr0.tmp" + " " + folder / "first.nsh");
 }
 
-// The dump is always shown and never closes the program; the list is
-// refilled from the load folder wherever the file goes.
-TEST_F(SaveTest, DumpIsShownAndTheLoadFolderListedAgainWhereverTheFileGoes) {
+// The dump is always shown and never closes the program; once the new
+// profile is in place, the list is refilled from the load folder, wherever
+// the file went.
+TEST_F(SaveTest, DumpIsShownAndTheLoadFolderListedAgainOnceItWorked) {
     CreateIn("Dos=0\r\nClose=1\r\n");
     test::TempFolder elsewhere;
-    EXPECT_EQ(List().Count(), 0);
     test::WriteText(folder / "added meanwhile.nsh", "");
     Save(elsewhere / "other");
-    ASSERT_EQ(shell.Calls().size(), 1u);
-    const test::ShellCall& call = shell.Calls()[0];
-    EXPECT_EQ(call.file, test::SystemProgram("cmd.exe"));
-    EXPECT_EQ(call.parameters, DumpOf(elsewhere / "other.nsh"));
-    EXPECT_EQ(call.show, SW_SHOWNORMAL);
-    EXPECT_FALSE(call.hasVerb || call.hasDirectory);
+    EXPECT_EQ(system.log, std::vector<std::string>{test::DumpLogged(elsewhere / "kvr0.tmp")});
+    EXPECT_EQ(List().Count(), 0);
+    system.sizes[elsewhere / "kvr0.tmp"] = 1;
+    system.EndOldest(0);
     EXPECT_EQ(Entries(), std::vector<std::string>{"added meanwhile.nsh"});
     EXPECT_FALSE(test::Terminated());
 }

@@ -179,6 +179,12 @@ HINSTANCE WINAPI ShellCalls::Execute(HWND owner, LPCSTR verb, LPCSTR file, LPCST
     return reinterpret_cast<HINSTANCE>(33);
 }
 
+BOOL WINAPI ShellCalls::ExecuteEx(SHELLEXECUTEINFOA* info) {
+    info->hInstApp = Execute(info->hwnd, info->lpVerb, info->lpFile, info->lpParameters, info->lpDirectory, info->nShow);
+    info->hProcess = nullptr;
+    return TRUE;
+}
+
 std::vector<std::string> ShellCalls::Parameters() const {
     std::vector<std::string> parameters;
     for (const ShellCall& call : calls_) parameters.push_back(call.parameters);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include <functional>
 #include <string>
@@ -117,17 +118,10 @@ std::string FolderShown(HWND dialog);
 void SetFileNameField(HWND dialog, const std::string& text);
 void PressButton(HWND dialog, int id);
 
-// What the program asked the shell to start.
-// What the program hands the shell to start: cmd.exe, by its full path in the
-// system folder as Windows names it, and netsh by its own there.
+// A program in the system folder, as Windows names it.
 std::string SystemProgram(const char* name);
-inline std::string RunOf(const std::string& script) {
-    return "/D /c " + SystemProgram("netsh.exe") + " -f \"" + script + "\"";
-}
-inline std::string DumpOf(const std::string& file) {
-    return "/D /c " + SystemProgram("netsh.exe") + " -c interface dump > \"" + file + "\"";
-}
 
+// What the program asked the shell to start.
 struct ShellCall {
     HWND owner;
     bool hasVerb;
@@ -144,6 +138,8 @@ class ShellCalls {
     ~ShellCalls();
     static HINSTANCE WINAPI Execute(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters, LPCSTR directory,
                                     INT show);
+    // The same through ShellExecuteEx, which then starts no process.
+    static BOOL WINAPI ExecuteEx(SHELLEXECUTEINFOA* info);
     const std::vector<ShellCall>& Calls() const { return calls_; }
     std::vector<std::string> Parameters() const;
 
