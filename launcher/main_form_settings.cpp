@@ -37,9 +37,10 @@ void TMainForm::LoadFormPosition() {
     }
     SetBounds({values[0], values[1], values[2], values[3]});  // the size limits apply
     // Bounds on a monitor that is gone (undocked, unplugged) would open the
-    // window out of sight: it comes back to the nearest one.
+    // window out of sight or out of reach: it comes back to the nearest one.
     const ui::Bounds stored = GetBounds();
-    const ui::Bounds visible = core::KeepOnScreen(stored, ui::screen::Monitors());
+    const ui::Bounds visible =
+        core::KeepOnScreen(stored, ui::screen::FrameOf(Handle(), Dpi()), ui::screen::Monitors());
     if (visible != stored) SetBounds(visible);
 }
 

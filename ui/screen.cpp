@@ -49,11 +49,24 @@ core::Bounds NormalBoundsOfWindows(HWND window) {
     return FromRect(placement.rcNormalPosition);
 }
 
+core::Frame FrameOfWindows(HWND window, int dpi) {
+    using AdjustForDpi = BOOL WINAPI(RECT*, DWORD, BOOL, DWORD, UINT);
+    static auto* const forDpi = api::FindInUser32<AdjustForDpi>("AdjustWindowRectExForDpi");
+    const auto style = static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE));
+    const auto exStyle = static_cast<DWORD>(GetWindowLongA(window, GWL_EXSTYLE));
+    RECT r{};
+    // Without it (before Windows 10 1607) the process is system-aware: its
+    // frames are the system density's.
+    if (forDpi) forDpi(&r, style, FALSE, exStyle, static_cast<UINT>(dpi));
+    else AdjustWindowRectEx(&r, style, FALSE, exStyle);
+    return {-r.left, -r.top, r.right, r.bottom};
+}
+
 }  // namespace
 
 QueryFunctions& Queries() {
     static QueryFunctions queries{&SystemDpiOfWindows, &WindowDpiOfWindows, &MonitorsOfWindows,
-                                  &NormalBoundsOfWindows};
+                                  &NormalBoundsOfWindows, &FrameOfWindows};
     return queries;
 }
 

@@ -30,6 +30,8 @@ struct QueryFunctions {
     // GetWindowPlacement gives it: in workspace coordinates, which start at
     // the work area of its monitor, except for tool windows.
     core::Bounds (*normalBounds)(HWND window);
+    // The frame Windows draws around the window's client area at a density.
+    core::Frame (*frame)(HWND window, int dpi);
 };
 QueryFunctions& Queries();
 
@@ -42,6 +44,7 @@ inline int SystemDpi() { return Queries().systemDpi(); }
 inline int DpiOf(HWND window) { return window ? Queries().windowDpi(window) : SystemDpi(); }
 inline std::vector<core::Monitor> Monitors() { return Queries().monitors(); }
 inline core::Bounds NormalBounds(HWND window) { return Queries().normalBounds(window); }
+inline core::Frame FrameOf(HWND window, int dpi) { return Queries().frame(window, dpi); }
 // A window's outer rectangle, in screen pixels.
 core::Bounds BoundsOf(HWND window);
 // A system metric (SM_CXSMICON...) at a density.

@@ -208,8 +208,9 @@ TEST_F(MainFormTest, TheWindowLivesAtItsScreensDensityAndStoredBoundsComeBackAsS
     form->Close();
     EXPECT_EQ(test::ReadText(test::SettingsPath()), stored);
 
-    // Bounds on a screen that is gone come back to the nearest work area, their size kept.
-    WriteSettings("[FORM]\r\nLeft=3000\r\nTop=2000\r\nWidth=300\r\nHeight=200\r\n");
+    // Bounds of which only a corner shows, its title bar out of the user's
+    // reach, come back to the nearest work area, their size kept.
+    WriteSettings("[FORM]\r\nLeft=2300\r\nTop=1020\r\nWidth=300\r\nHeight=200\r\n");
     const ui::Bounds b = Create().GetBounds();
     EXPECT_EQ((std::vector<int>{b.left, b.top, b.width, b.height}), (std::vector<int>{2004, 824, 300, 200}));
 }

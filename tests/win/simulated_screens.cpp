@@ -1,13 +1,27 @@
 #include "tests/win/simulated_screens.h"
 
 namespace test {
+namespace {
+
+// Windows 10's frame metrics at 96 dpi, each scaled to the window's density:
+// a sizable window's border (SM_CXSIZEFRAME) and a fixed one's
+// (SM_CXFIXEDFRAME), the padding around either (SM_CXPADDEDBORDER), the
+// caption (SM_CYCAPTION).
+constexpr int kSizingBorder = 4;
+constexpr int kFixedBorder = 3;
+constexpr int kPadding = 4;
+constexpr int kCaption = 23;
+
+int Scaled(int value, int dpi) { return MulDiv(value, dpi, core::kDesignDpi); }
+
+}  // namespace
 
 SimulatedScreens* SimulatedScreens::current_ = nullptr;
 
 SimulatedScreens::SimulatedScreens(std::vector<Screen> screens, int systemDpi)
     : screens_(std::move(screens)), systemDpi_(systemDpi), real_(ui::screen::Queries()) {
     current_ = this;
-    ui::screen::Queries() = {&SystemDpi, &WindowDpi, &Monitors, &NormalBounds};
+    ui::screen::Queries() = {&SystemDpi, &WindowDpi, &Monitors, &NormalBounds, &Frame};
     hook_ = SetWindowsHookExA(WH_CALLWNDPROCRET, &AfterMessage, nullptr, GetCurrentThreadId());
 }
 
@@ -40,6 +54,12 @@ core::Bounds SimulatedScreens::NormalBounds(HWND window) {
     b.left -= monitor->work.left - monitor->area.left;
     b.top -= monitor->work.top - monitor->area.top;
     return b;
+}
+
+core::Frame SimulatedScreens::Frame(HWND window, int dpi) {
+    const LONG style = GetWindowLongA(window, GWL_STYLE);
+    const int border = Scaled((style & WS_THICKFRAME) ? kSizingBorder : kFixedBorder, dpi) + Scaled(kPadding, dpi);
+    return {border, border + Scaled(kCaption, dpi), border, border};
 }
 
 int SimulatedScreens::DpiWhere(HWND window) const {

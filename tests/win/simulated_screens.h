@@ -5,7 +5,7 @@
 // monitor of another density gets WM_DPICHANGED with that density and the
 // rectangle Windows suggests: where the window is, its size scaled. A
 // window's normal placement is given in workspace coordinates, as Windows
-// gives it and Wine does not.
+// gives it and Wine does not, and its frame is Windows 10's at a density.
 #pragma once
 
 #include <windows.h>
@@ -34,6 +34,7 @@ class SimulatedScreens {
     static int WindowDpi(HWND window);
     static std::vector<core::Monitor> Monitors();
     static core::Bounds NormalBounds(HWND window);
+    static core::Frame Frame(HWND window, int dpi);
     static LRESULT CALLBACK AfterMessage(int code, WPARAM wParam, LPARAM lParam);
     int DpiWhere(HWND window) const;
     void Follow(HWND window);
