@@ -71,9 +71,7 @@ void TMainForm::CreateControls() {
     // The list comes first so that it is first in tab order.
     CreateList();
     CreateToolBar();
-    RECT client;
-    GetClientRect(Handle(), &client);
-    ClientResized(client.right, client.bottom);
+    LayOutClient();
 }
 
 ui::ImageList TMainForm::CreateToolImages() const {
@@ -114,9 +112,6 @@ void TMainForm::DpiChanged() {
     images_ = std::move(images);  // the bar has let the old list go
     list_.SetItemHeight(Scale(lay::kListItemHeight));  // the new font reset it
     ApplyIcons();
-    RECT client;
-    GetClientRect(Handle(), &client);
-    ClientResized(client.right, client.bottom);
 }
 
 // The frame's icons at the sizes the density asks for (the class's are 96 dpi's).

@@ -8,6 +8,7 @@ namespace {
 // The handle value of DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2, which older
 // headers lack.
 const HANDLE kPerMonitorAwareV2 = reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-4));
+constexpr int kPerMonitorAwareness = 2;  // DPI_AWARENESS_PER_MONITOR_AWARE
 
 int ScreenDpi() {
     HDC screen = GetDC(nullptr);
@@ -62,11 +63,19 @@ core::Frame FrameOfWindows(HWND window, int dpi) {
     return {-r.left, -r.top, r.right, r.bottom};
 }
 
+bool PerMonitorAwareOfWindows(HWND window) {
+    using ContextOf = HANDLE WINAPI(HWND);
+    using AwarenessOf = int WINAPI(HANDLE);
+    static auto* const contextOf = api::FindInUser32<ContextOf>("GetWindowDpiAwarenessContext");
+    static auto* const awarenessOf = api::FindInUser32<AwarenessOf>("GetAwarenessFromDpiAwarenessContext");
+    return contextOf && awarenessOf && awarenessOf(contextOf(window)) == kPerMonitorAwareness;
+}
+
 }  // namespace
 
 QueryFunctions& Queries() {
-    static QueryFunctions queries{&SystemDpiOfWindows, &WindowDpiOfWindows, &MonitorsOfWindows,
-                                  &NormalBoundsOfWindows, &FrameOfWindows};
+    static QueryFunctions queries{&SystemDpiOfWindows,    &WindowDpiOfWindows, &MonitorsOfWindows,
+                                  &NormalBoundsOfWindows, &FrameOfWindows,     &PerMonitorAwareOfWindows};
     return queries;
 }
 
