@@ -91,6 +91,14 @@ void TMainForm::CreateToolBar() {
     }
 }
 
+// Every button on one row: the buttons and separators side by side.
+int TMainForm::LeastClientWidth(int dpi) const {
+    int width = 0;
+    for (const ToolButton& button : kToolButtons)
+        width += core::ScaleToDpi(button.command ? lay::kButtonWidth : lay::kSeparatorWidth, dpi);
+    return width;
+}
+
 void TMainForm::CreateList() {
     list_.Attach(CreateControl("LISTBOX", nullptr, ui::ListBox::kStyle, WS_EX_CLIENTEDGE, {}, kHScrollListbox1));
     // The font reaches the list once it is attached, so that it measures in it.

@@ -67,6 +67,7 @@ class TMainForm : public ui::Form {
     void ControlCommand(int id, int code) override;
     void ClientResized(int width, int height) override;
     void DpiChanged() override;
+    int LeastClientWidth(int dpi) const override;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:

@@ -118,6 +118,9 @@ class Form : public Window {
     // The window is now at Dpi() and its fonts too; its controls may not be
     // made yet (ControlsCreated()). The form lays out afterwards.
     virtual void DpiChanged() {}
+    // The least width of the client area, in pixels at `dpi`; the window is
+    // never narrower than that inside its frame.
+    virtual int LeastClientWidth(int /*dpi*/) const { return 0; }
     bool ControlsCreated() const { return controlsCreated_; }
     // Colours of a static or check box control; null for the standard ones.
     virtual HBRUSH ControlColor(HWND /*control*/, HDC /*dc*/) { return nullptr; }
@@ -138,7 +141,8 @@ class Form : public Window {
     void RestoreFocus();
     // A character typed in the form: Esc (27) closes it and is consumed (set to 0).
     void FormKeyPress(char& key);
-    // The least outer size at `dpi`.
+    // The least outer size at `dpi`: the one given, or more where the client
+    // area needs it inside the frame.
     SIZE LeastSize(int dpi) const;
     // The outer size around a client area of this size in pixels at `dpi`.
     SIZE OuterSize(int clientWidth, int clientHeight, int dpi) const;
@@ -157,7 +161,8 @@ class Form : public Window {
     // The outer size at `dpi` of a form whose client area SetClientSize
     // fixed; none for a form whose client area follows the window.
     std::optional<SIZE> FixedOuterSize(int dpi) const;
-    // Answers WM_GETDPISCALEDSIZE: true when it has set `size`.
+    // Answers WM_GETDPISCALEDSIZE for `size` at Dpi(): true when it has set
+    // another size than Windows' scaling of the whole window would give.
     bool ScaledSize(int dpi, SIZE& size) const;
 
     std::unique_ptr<Style> deferred_;  // how to make a dialog's window, until its first showing

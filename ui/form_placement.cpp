@@ -106,9 +106,16 @@ std::optional<SIZE> Form::FixedOuterSize(int dpi) const {
 }
 
 bool Form::ScaledSize(int dpi, SIZE& size) const {
-    const std::optional<SIZE> fixed = FixedOuterSize(dpi);
-    if (fixed) size = *fixed;
-    return fixed.has_value();
+    if (const std::optional<SIZE> fixed = FixedOuterSize(dpi)) {
+        size = *fixed;
+        return true;
+    }
+    // Scaled as Windows would, but not below the least size there, which
+    // does not scale in proportion either.
+    const SIZE least = LeastSize(dpi);
+    const SIZE scaled{MulDiv(size.cx, dpi, dpi_), MulDiv(size.cy, dpi, dpi_)};
+    size = {std::max(scaled.cx, least.cx), std::max(scaled.cy, least.cy)};
+    return size.cx != scaled.cx || size.cy != scaled.cy;
 }
 
 void Form::LayOutClient() {
@@ -201,7 +208,9 @@ SIZE Form::OuterSize(int clientWidth, int clientHeight, int dpi) const {
 }
 
 SIZE Form::LeastSize(int dpi) const {
-    return {core::ScaleToDpi(minWidth_, dpi), core::ScaleToDpi(minHeight_, dpi)};
+    const SIZE needed = OuterSize(LeastClientWidth(dpi), 0, dpi);
+    return {std::max<LONG>(core::ScaleToDpi(minWidth_, dpi), needed.cx),
+            std::max<LONG>(core::ScaleToDpi(minHeight_, dpi), needed.cy)};
 }
 
 void Form::ApplyMinSize(MINMAXINFO& info) const {

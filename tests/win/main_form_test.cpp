@@ -142,15 +142,17 @@ TEST_F(MainFormTest, RefusedWriteIsShownAndTheProgramStillEnds) {
     EXPECT_EQ(boxes.Shown().size(), 1u) << "at the end of a session nobody could answer a box";
 }
 
-// The main window's figures at a density: least outer size (180 x 100 at 96
-// dpi), bar height (29), the run button (54, 2 from comctl32, 23 x 22), image
-// size (16), item height (12), font height (-12), and the extent of the entry
-// with a blank in IPA P Gothic, the test prefix's MS P Gothic.
+// The main window's figures at a density: least outer size (the six buttons'
+// 170 pixels inside Windows 10's frame, 8 pixels a side at 96 dpi; at least
+// 180 x 100), bar height (29), the run button (54, 2 from comctl32, 23 x 22),
+// the about button's top (2: on the first row), image size (16), item height
+// (12), font height (-12), and the extent of the entry with a blank in IPA P
+// Gothic, the test prefix's MS P Gothic.
 const std::map<int, std::vector<int>> kLooks = {
-    {96, {180, 100, 29, 54, 2, 23, 22, 16, 12, -12, 164}},
-    {120, {225, 125, 36, 68, 2, 29, 28, 20, 15, -15, 208}},
-    {144, {270, 150, 44, 82, 2, 35, 33, 24, 18, -18, 252}},
-    {192, {360, 200, 58, 108, 2, 46, 44, 32, 24, -24, 332}},
+    {96, {186, 100, 29, 54, 2, 23, 22, 2, 16, 12, -12, 164}},
+    {120, {234, 125, 36, 68, 2, 29, 28, 2, 20, 15, -15, 208}},
+    {144, {282, 150, 44, 82, 2, 35, 33, 2, 24, 18, -18, 252}},
+    {192, {372, 200, 58, 108, 2, 46, 44, 2, 32, 24, -24, 332}},
 };
 
 // What reaches the list: its placements (one in each layout) and its extent
@@ -185,7 +187,8 @@ TEST_F(MainFormTest, TheWindowLivesAtItsScreensDensityAndStoredBoundsComeBackAsS
                                 static_cast<int>(test::Placement(List().Handle())[1]),
                                 static_cast<int>(run.left), static_cast<int>(run.top),
                                 static_cast<int>(run.right - run.left), static_cast<int>(run.bottom - run.top),
-                                image, static_cast<int>(SendMessageA(List().Handle(), LB_GETITEMHEIGHT, 0, 0)),
+                                static_cast<int>(ButtonRect(launcher::kToolBtnAbout).top), image,
+                                static_cast<int>(SendMessageA(List().Handle(), LB_GETITEMHEIGHT, 0, 0)),
                                 font(List().Handle()),
                                 static_cast<int>(SendMessageA(List().Handle(), LB_GETHORIZONTALEXTENT, 0, 0))};
     };
