@@ -84,7 +84,8 @@ SIZE TMainForm::ButtonSize() const { return {Scale(lay::kButtonWidth), Scale(lay
 
 void TMainForm::CreateToolBar() {
     images_ = CreateToolImages();
-    toolBar_.Create(Handle(), kToolBar1, images_.Get(), ButtonSize(), {lay::kTipDelayMs, lay::kTipShownMs});
+    toolBar_.Create(Handle(), kToolBar1, images_.Get(), ButtonSize(), {lay::kTipDelayMs, lay::kTipShownMs},
+                    FontHandle());
     for (const ToolButton& button : kToolButtons) {
         if (button.command == 0) toolBar_.AddSeparator(Scale(lay::kSeparatorWidth));
         else toolBar_.AddButton(button.command, button.image, button.hint);

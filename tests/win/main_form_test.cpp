@@ -146,13 +146,13 @@ TEST_F(MainFormTest, RefusedWriteIsShownAndTheProgramStillEnds) {
 // 170 pixels inside Windows 10's frame, 8 pixels a side at 96 dpi; at least
 // 180 x 100), bar height (29), the run button (54, 2 from comctl32, 23 x 22),
 // the about button's top (2: on the first row), image size (16), item height
-// (12), font height (-12), and the extent of the entry with a blank in IPA P
-// Gothic, the test prefix's MS P Gothic.
+// (12), font height (-12) of the list and of the bar's hints, and the extent of
+// the entry with a blank in IPA P Gothic, the test prefix's MS P Gothic.
 const std::map<int, std::vector<int>> kLooks = {
-    {96, {186, 100, 29, 54, 2, 23, 22, 2, 16, 12, -12, 164}},
-    {120, {234, 125, 36, 68, 2, 29, 28, 2, 20, 15, -15, 208}},
-    {144, {282, 150, 44, 82, 2, 35, 33, 2, 24, 18, -18, 252}},
-    {192, {372, 200, 58, 108, 2, 46, 44, 2, 32, 24, -24, 332}},
+    {96, {186, 100, 29, 54, 2, 23, 22, 2, 16, 12, -12, -12, 164}},
+    {120, {234, 125, 36, 68, 2, 29, 28, 2, 20, 15, -15, -15, 208}},
+    {144, {282, 150, 44, 82, 2, 35, 33, 2, 24, 18, -18, -18, 252}},
+    {192, {372, 200, 58, 108, 2, 46, 44, 2, 32, 24, -24, -24, 332}},
 };
 
 // What reaches the list: its placements (one in each layout) and its extent
@@ -189,7 +189,7 @@ TEST_F(MainFormTest, TheWindowLivesAtItsScreensDensityAndStoredBoundsComeBackAsS
                                 static_cast<int>(run.right - run.left), static_cast<int>(run.bottom - run.top),
                                 static_cast<int>(ButtonRect(launcher::kToolBtnAbout).top), image,
                                 static_cast<int>(SendMessageA(List().Handle(), LB_GETITEMHEIGHT, 0, 0)),
-                                font(List().Handle()),
+                                font(List().Handle()), font(Bar().Tooltips()),
                                 static_cast<int>(SendMessageA(List().Handle(), LB_GETHORIZONTALEXTENT, 0, 0))};
     };
     Create().Show();
