@@ -77,9 +77,9 @@ const Monitor* PrimaryOf(std::span<const Monitor> monitors) {
     return monitors.empty() ? nullptr : &monitors.front();
 }
 
-Bounds CenteredIn(const Bounds& window, const Bounds& area) {
-    return {area.left + (area.width - window.width) / 2, area.top + (area.height - window.height) / 2, window.width,
-            window.height};
+Bounds CenteredIn(const Bounds& window, const Bounds& area, int partsDown) {
+    return {area.left + (area.width - window.width) / 2, area.top + (area.height - window.height) / partsDown,
+            window.width, window.height};
 }
 
 Bounds KeepOnScreen(const Bounds& window, const Frame& frame, std::span<const Monitor> monitors) {

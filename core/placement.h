@@ -30,8 +30,9 @@ const Monitor* MonitorOf(const Bounds& window, std::span<const Monitor> monitors
 // The primary monitor, or the first when none says it is.
 const Monitor* PrimaryOf(std::span<const Monitor> monitors);
 
-// `window` moved so that its centre is the centre of `area` (integer halves).
-Bounds CenteredIn(const Bounds& window, const Bounds& area);
+// `window` moved into `area`: centred across, and down by the room left over
+// divided by `partsDown` (2: centred, integer halves; 3: a third of the way down).
+Bounds CenteredIn(const Bounds& window, const Bounds& area, int partsDown = 2);
 
 // `window` as it is when the user can reach its title bar: when some work
 // area holds a piece of the bar as tall as the caption and as wide (the

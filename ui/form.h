@@ -149,6 +149,7 @@ class Form : public Window {
     void ApplyMinSize(MINMAXINFO& info) const;
     void ApplyBounds(Bounds bounds, UINT flags = 0);
     void PlaceForFirstShow();
+    // Centred on the monitor of `window`, or on the primary one for none.
     void CenterOnMonitorOf(HWND window);
     // Every font again at Dpi(), given to each window that drew with the old one.
     void RescaleFonts();

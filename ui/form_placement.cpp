@@ -52,12 +52,9 @@ void Form::PlaceForFirstShow() {
     CenterOnMonitorOf(active);
 }
 
-// Centred on the monitor of `window`, or on the primary one for none.
 void Form::CenterOnMonitorOf(HWND window) {
-    const std::vector<core::Monitor> monitors = screen::Monitors();
-    const core::Monitor* monitor =
-        window ? core::MonitorOf(screen::BoundsOf(window), monitors) : core::PrimaryOf(monitors);
-    if (monitor) SetBounds(core::CenteredIn(GetBounds(), monitor->area));
+    const std::optional<Bounds> area = screen::MonitorAreaOf(window);
+    if (area) SetBounds(core::CenteredIn(GetBounds(), *area));
 }
 
 void Form::MovedToDpi(int dpi, const RECT& suggested) {

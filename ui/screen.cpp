@@ -94,6 +94,13 @@ core::Bounds BoundsOf(HWND window) {
     return FromRect(r);
 }
 
+std::optional<core::Bounds> MonitorAreaOf(HWND window) {
+    const std::vector<core::Monitor> monitors = Monitors();
+    const core::Monitor* monitor = window ? core::MonitorOf(BoundsOf(window), monitors) : core::PrimaryOf(monitors);
+    if (!monitor) return std::nullopt;
+    return monitor->area;
+}
+
 int Metric(int index, int dpi) {
     static auto* const forDpi = api::FindInUser32<int WINAPI(int, UINT)>("GetSystemMetricsForDpi");
     // Without it the process is at most system-aware: the metrics are the system density's.

@@ -12,6 +12,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <vector>
 
 #include "core/placement.h"
@@ -55,6 +56,8 @@ inline core::Frame FrameOf(HWND window, int dpi) { return Queries().frame(window
 inline bool PerMonitorAware(HWND window) { return Queries().perMonitorAware(window); }
 // A window's outer rectangle, in screen pixels.
 core::Bounds BoundsOf(HWND window);
+// The area of the monitor of `window`, or of the primary monitor for none.
+std::optional<core::Bounds> MonitorAreaOf(HWND window);
 // A system metric (SM_CXSMICON...) at a density.
 int Metric(int index, int dpi);
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <utility>
 
 namespace test {
@@ -127,6 +128,10 @@ void SimulatedScreens::ChangeDensity(HWND window, int dpi, POINT anchor) {
     ++changes_;
     ++nesting_;
     SendMessageA(window, ui::screen::kDpiChangedMessage, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    char className[8] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (std::strcmp(className, "#32770") == 0)
+        SetWindowPos(window, nullptr, left, top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
     --nesting_;
 }
 

@@ -9,7 +9,7 @@
 //   inside the SetWindowPos that moved it, it gets WM_GETDPISCALEDSIZE, then
 //   WM_DPICHANGED with the rectangle Windows suggests: the size scaled, or the
 //   one the window answered, where the window is; in a user's drag, where the
-//   pointer keeps its place in the window.
+//   pointer keeps its place in the window. A system dialog takes it itself.
 // - A minimised window stays on the monitor of its restored rectangle.
 // - For a system-aware program nothing of this: its windows stay at the
 //   system density and are sent nothing.
