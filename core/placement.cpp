@@ -6,10 +6,23 @@
 namespace core {
 namespace {
 
+// How far two spans share, along one axis; 0 or less when they do not.
+std::int64_t Shared(std::int64_t aStart, std::int64_t aLength, std::int64_t bStart, std::int64_t bLength) {
+    return std::min(aStart + aLength, bStart + bLength) - std::max(aStart, bStart);
+}
+
 std::int64_t Overlap(const Bounds& a, const Bounds& b) {
-    const std::int64_t width = std::min<std::int64_t>(a.left + a.width, b.left + b.width) - std::max(a.left, b.left);
-    const std::int64_t height = std::min<std::int64_t>(a.top + a.height, b.top + b.height) - std::max(a.top, b.top);
+    const std::int64_t width = Shared(a.left, a.width, b.left, b.width);
+    const std::int64_t height = Shared(a.top, a.height, b.top, b.height);
     return width > 0 && height > 0 ? width * height : 0;
+}
+
+bool TitleBarInReach(const Bounds& window, const Frame& frame, const Bounds& work) {
+    const std::int64_t caption = std::max(frame.top - frame.bottom, 1);
+    const std::int64_t barLeft = std::int64_t{window.left} + frame.left;
+    const std::int64_t barWidth = std::int64_t{window.width} - frame.left - frame.right;
+    return Shared(barLeft, barWidth, work.left, work.width) >= caption &&
+           Shared(window.top, frame.top, work.top, work.height) >= caption;
 }
 
 // The gap between two rectangles along one axis; 0 when they overlap on it.
@@ -64,14 +77,14 @@ const Monitor* PrimaryOf(std::span<const Monitor> monitors) {
     return monitors.empty() ? nullptr : &monitors.front();
 }
 
-Bounds CenteredIn(const Bounds& window, const Bounds& area) {
-    return {area.left + (area.width - window.width) / 2, area.top + (area.height - window.height) / 2, window.width,
-            window.height};
+Bounds CenteredIn(const Bounds& window, const Bounds& area, int partsDown) {
+    return {area.left + (area.width - window.width) / 2, area.top + (area.height - window.height) / partsDown,
+            window.width, window.height};
 }
 
-Bounds KeepOnScreen(const Bounds& window, std::span<const Monitor> monitors) {
+Bounds KeepOnScreen(const Bounds& window, const Frame& frame, std::span<const Monitor> monitors) {
     for (const Monitor& monitor : monitors)
-        if (Overlap(window, monitor.work) > 0) return window;
+        if (TitleBarInReach(window, frame, monitor.work)) return window;
     const Monitor* nearest = Nearest(window, monitors, &Monitor::work);
     if (!nearest) return window;
     const Bounds& work = nearest->work;

@@ -70,9 +70,7 @@ void TMainForm::CreateControls() {
     // The list comes first so that it is first in tab order.
     CreateList();
     CreateToolBar();
-    RECT client;
-    GetClientRect(Handle(), &client);
-    ClientResized(client.right, client.bottom);
+    LayOutClient();
 }
 
 ui::ImageList TMainForm::CreateToolImages() const {
@@ -85,11 +83,20 @@ SIZE TMainForm::ButtonSize() const { return {Scale(lay::kButtonWidth), Scale(lay
 
 void TMainForm::CreateToolBar() {
     images_ = CreateToolImages();
-    toolBar_.Create(Handle(), kToolBar1, images_.Get(), ButtonSize(), {lay::kTipDelayMs, lay::kTipShownMs});
+    toolBar_.Create(Handle(), kToolBar1, images_.Get(), ButtonSize(), {lay::kTipDelayMs, lay::kTipShownMs},
+                    FontHandle());
     for (const ToolButton& button : kToolButtons) {
         if (button.command == 0) toolBar_.AddSeparator(Scale(lay::kSeparatorWidth));
         else toolBar_.AddButton(button.command, button.image, button.hint);
     }
+}
+
+// Every button on one row: the buttons and separators side by side.
+int TMainForm::LeastClientWidth(int dpi) const {
+    int width = 0;
+    for (const ToolButton& button : kToolButtons)
+        width += core::ScaleToDpi(button.command ? lay::kButtonWidth : lay::kSeparatorWidth, dpi);
+    return width;
 }
 
 void TMainForm::CreateList() {
@@ -113,9 +120,6 @@ void TMainForm::DpiChanged() {
     images_ = std::move(images);  // the bar has let the old list go
     list_.SetItemHeight(Scale(lay::kListItemHeight));  // the new font reset it
     ApplyIcons();
-    RECT client;
-    GetClientRect(Handle(), &client);
-    ClientResized(client.right, client.bottom);
 }
 
 // The frame's icons at the sizes the density asks for (the class's are 96 dpi's).

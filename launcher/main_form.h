@@ -66,6 +66,7 @@ class TMainForm : public ui::Form {
     void ControlCommand(int id, int code) override;
     void ClientResized(int width, int height) override;
     void DpiChanged() override;
+    int LeastClientWidth(int dpi) const override;
     // Esc closes, wherever it is typed; Enter in the list runs the selection.
     void KeyPress(HWND target, char& key) override;
     void FilesDropped(HDROP drop) override;

@@ -21,9 +21,10 @@ void TMainForm::LoadSettings() {
 void TMainForm::LoadFormPosition() {
     SetBounds(ReadFormBounds());  // the size limits apply
     // Bounds on a monitor that is gone (undocked, unplugged) would open the
-    // window out of sight: it comes back to the nearest one.
+    // window out of sight or out of reach: it comes back to the nearest one.
     const ui::Bounds stored = GetBounds();
-    const ui::Bounds visible = core::KeepOnScreen(stored, ui::screen::Monitors());
+    const ui::Bounds visible =
+        core::KeepOnScreen(stored, ui::screen::FrameOf(Handle(), Dpi()), ui::screen::Monitors());
     if (visible != stored) SetBounds(visible);
 }
 

@@ -2,10 +2,13 @@
 
 #include <commdlg.h>
 
+#include <optional>
 #include <vector>
 
 #include "core/path_text.h"
+#include "core/placement.h"
 #include "ui/application.h"
+#include "ui/screen.h"
 #include "ui/system_api.h"
 
 namespace ui {
@@ -13,16 +16,35 @@ namespace {
 
 constexpr DWORD kFileBufferSize = 4096;
 
-// Centred across, a third of the way down the monitor of the active window.
-void PlaceOnActiveMonitor(HWND window) {
-    RECT rect;
-    GetWindowRect(window, &rect);
-    MONITORINFO monitor{sizeof monitor};
-    GetMonitorInfoA(MonitorFromWindow(GetActiveWindow(), MONITOR_DEFAULTTOPRIMARY), &monitor);
-    const RECT& area = monitor.rcMonitor;
-    int left = area.left + (area.right - area.left - (rect.right - rect.left)) / 2;
-    int top = area.top + (area.bottom - area.top - (rect.bottom - rect.top)) / 3;
-    SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOACTIVATE | SWP_NOSIZE | SWP_NOZORDER);
+constexpr int kThirdDown = 3;
+// Kept on the dialog until it shows: its own procedure, and the window that
+// was active when it was asked for (by the time it shows, it is the active one).
+constexpr char kOwnProcedure[] = "KelvaroDialogProcedure";
+constexpr char kActiveBefore[] = "KelvaroActiveBefore";
+
+// Centred across, a third of the way down the monitor of `active`. Placed
+// twice: arriving on a monitor of another density, it is scaled there.
+void PlaceOnMonitorOf(HWND active, HWND window) {
+    const std::optional<core::Bounds> area = screen::MonitorAreaOf(active);
+    if (!area) return;
+    for (int placing = 0; placing < 2; ++placing) {
+        const core::Bounds b = core::CenteredIn(screen::BoundsOf(window), *area, kThirdDown);
+        SetWindowPos(window, nullptr, b.left, b.top, 0, 0, SWP_NOACTIVATE | SWP_NOSIZE | SWP_NOZORDER);
+    }
+}
+
+// Placed as it is about to show, with the size it shows with: after its
+// initialisation the dialog takes the size it had at its last use. (The
+// wide functions: a dialog of the system's, it keeps its texts as they are.)
+LRESULT CALLBACK PlaceWhenShown(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    const auto procedure = reinterpret_cast<WNDPROC>(GetPropA(dialog, kOwnProcedure));
+    if (message == WM_SHOWWINDOW && wParam) {
+        SetWindowLongPtrW(dialog, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RemovePropA(dialog, kOwnProcedure)));
+        HWND active = static_cast<HWND>(RemovePropA(dialog, kActiveBefore));
+        // Called by the dialog, not through the program's windows: no exception may leave.
+        Application::Instance().Guard([&] { PlaceOnMonitorOf(active, dialog); });
+    }
+    return CallWindowProcW(procedure, dialog, message, wParam, lParam);
 }
 
 }  // namespace
@@ -30,10 +52,14 @@ void PlaceOnActiveMonitor(HWND window) {
 FileDialog::FileDialog(Kind kind, const char* filter)
     : kind_(kind), filter_(core::path_text::ReplaceChar(filter, '|', '\0') + std::string(2, '\0')) {}
 
-UINT_PTR CALLBACK FileDialog::PlacementHook(HWND dialog, UINT message, WPARAM, LPARAM lParam) {
-    // An explorer-style hook runs in a child of the dialog; the dialog is its parent.
-    if (message == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == CDN_INITDONE)
-        PlaceOnActiveMonitor(GetParent(dialog));
+UINT_PTR CALLBACK FileDialog::PlacementHook(HWND hook, UINT message, WPARAM, LPARAM lParam) {
+    const auto* notice = reinterpret_cast<OFNOTIFYA*>(lParam);
+    if (message != WM_NOTIFY || notice->hdr.code != CDN_INITDONE) return 0;
+    // An explorer-style hook runs in a child of the dialog.
+    HWND dialog = GetParent(hook);
+    SetPropA(dialog, kActiveBefore, reinterpret_cast<HANDLE>(notice->lpOFN->lCustData));
+    SetPropA(dialog, kOwnProcedure, reinterpret_cast<HANDLE>(GetWindowLongPtrW(dialog, GWLP_WNDPROC)));
+    SetWindowLongPtrW(dialog, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&PlaceWhenShown));
     return 0;
 }
 
@@ -50,6 +76,7 @@ bool FileDialog::Execute(HWND owner) {
     ofn.lpstrInitialDir = initialDir_.c_str();
     ofn.Flags = OFN_EXPLORER | OFN_ENABLESIZING | OFN_HIDEREADONLY | OFN_ENABLEHOOK;
     ofn.lpfnHook = &PlacementHook;
+    ofn.lCustData = reinterpret_cast<LPARAM>(GetActiveWindow());
     BOOL confirmed;
     {
         TaskWindowsDisabled others(owner);

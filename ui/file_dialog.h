@@ -22,7 +22,7 @@ class FileDialog {
     const std::string& FileName() const { return fileName_; }
 
  private:
-    static UINT_PTR CALLBACK PlacementHook(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+    static UINT_PTR CALLBACK PlacementHook(HWND hook, UINT message, WPARAM wParam, LPARAM lParam);
 
     Kind kind_;
     std::string filter_;  // with NULs, as the dialog takes it

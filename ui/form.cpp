@@ -82,12 +82,9 @@ void Form::Show() {
     EnsureControls();
     // FormShow runs on every showing, before the form is placed and visible.
     Application::Instance().Guard([this] { FormShow(); });
-    const bool placing = !shown_ && dialog_;
-    centering_ = placing;
-    if (placing) PlaceForFirstShow();
+    if (!shown_ && dialog_) PlaceForFirstShow();
     shown_ = true;
     ShowWindow(Handle(), SW_SHOWNORMAL);
-    centering_ = false;
 }
 
 bool Form::PreviewKey(const MSG& msg) {
@@ -161,7 +158,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         ApplyMinSize(*reinterpret_cast<MINMAXINFO*>(lParam));
         return 0;
     case WM_SIZE:
-        ClientResized(LOWORD(lParam), HIWORD(lParam));
+        if (!changingDpi_) ClientResized(LOWORD(lParam), HIWORD(lParam));  // else laid out once afterwards
         return 0;
     case WM_COMMAND:
         if (lParam) ControlCommand(LOWORD(wParam), HIWORD(wParam));
@@ -180,6 +177,8 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case screen::kDpiChangedMessage:
         MovedToDpi(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
+    case screen::kGetDpiScaledSizeMessage:
+        return ScaledSize(static_cast<int>(wParam), *reinterpret_cast<SIZE*>(lParam));
     default:
         return CallDefault(message, wParam, lParam);
     }

@@ -7,9 +7,10 @@
 // drawn at (Dpi()) and scales the figures it is given for its own size and
 // limits; its subclasses scale their controls' figures with Scale(). The form
 // owns its fonts and makes them at its own density, never the system's. When
-// the window moves to a monitor of another density, the form takes the size
-// that Windows suggests (unless the program itself placed it there), makes
-// its fonts again and calls DpiChanged(), where images and controls follow.
+// the window moves to a monitor of another density, the form, with redraw
+// off, makes its fonts again, calls DpiChanged(), where images and metrics
+// follow, takes the rectangle Windows suggests (or, when the program itself
+// placed it there, the bounds it set), and lays out once.
 #pragma once
 
 #include <windows.h>
@@ -17,6 +18,7 @@
 
 #include <deque>
 #include <memory>
+#include <optional>
 
 #include "core/geometry.h"
 #include "ui/font.h"
@@ -82,7 +84,7 @@ class Form : public Window {
     // The least outer size, at 96 dpi: scaled to the form's density.
     void SetMinSize(int width, int height);
     // Sets the outer size so that the client area gets this size at 96 dpi,
-    // scaled to the form's density.
+    // scaled to the form's density, at every density.
     void SetClientSize(int width, int height);
 
     int Dpi() const { return dpi_; }
@@ -120,9 +122,14 @@ class Form : public Window {
     // Windows ends the session (sign-out, shut-down), and the process with it.
     virtual void SessionEnding() {}
     virtual void ClientResized(int /*width*/, int /*height*/) {}
+    // ClientResized with the client area's size now.
+    void LayOutClient();
     // The window is now at Dpi() and its fonts too; its controls may not be
-    // made yet (ControlsCreated()).
+    // made yet (ControlsCreated()). The form lays out afterwards.
     virtual void DpiChanged() {}
+    // The least width of the client area, in pixels at `dpi`; the window is
+    // never narrower than that inside its frame.
+    virtual int LeastClientWidth(int /*dpi*/) const { return 0; }
     bool ControlsCreated() const { return controlsCreated_; }
     // Colours of a static or check box control; null for the standard ones.
     virtual HBRUSH ControlColor(HWND /*control*/, HDC /*dc*/) { return nullptr; }
@@ -143,15 +150,30 @@ class Form : public Window {
     void RestoreFocus();
     // A character typed in the form: Esc (27) closes it and is consumed (set to 0).
     void FormKeyPress(char& key);
+    // The least outer size at `dpi`: the one given, or more where the client
+    // area needs it inside the frame.
+    SIZE LeastSize(int dpi) const;
+    // The outer size around a client area of this size in pixels at `dpi`.
+    SIZE OuterSize(int clientWidth, int clientHeight, int dpi) const;
     void ApplyMinSize(MINMAXINFO& info) const;
-    void ApplyBounds(Bounds bounds);
+    void ApplyBounds(Bounds bounds, UINT flags = 0);
     void PlaceForFirstShow();
+    // Centred on the monitor of `window`, or on the primary one for none.
     void CenterOnMonitorOf(HWND window);
     // Every font again at Dpi(), given to each window that drew with the old one.
     void RescaleFonts();
-    // Fonts, images and layout at `dpi`, where the window is or is about to be.
-    void AdoptDpi(int dpi);
+    // The one way the form takes a density, where the window is or is about
+    // to be: fonts and metrics, then `rect` (its own bounds for none) with
+    // the frame of that density, then one layout, with redraw off meanwhile.
+    void ChangeDpi(int dpi, std::optional<Bounds> rect);
+    void AdoptFontsAndMetrics(int dpi);
     void MovedToDpi(int dpi, const RECT& suggested);
+    // The outer size at `dpi` of a form whose client area SetClientSize
+    // fixed; none for a form whose client area follows the window.
+    std::optional<SIZE> FixedOuterSize(int dpi) const;
+    // Answers WM_GETDPISCALEDSIZE for `size` at Dpi(): true when it has set
+    // another size than Windows' scaling of the whole window would give.
+    bool ScaledSize(int dpi, SIZE& size) const;
 
     std::unique_ptr<Style> deferred_;  // how to make a dialog's window, until its first showing
     std::deque<Font> fonts_;  // the form's own first; addresses stay as fonts are added
@@ -159,8 +181,10 @@ class Form : public Window {
     bool dialog_ = false;
     bool controlsCreated_ = false;
     bool shown_ = false;
-    bool centering_ = false;  // placing the first showing
     bool modal_ = false;
+    bool changingDpi_ = false;
+    std::optional<Bounds> placing_;  // the bounds SetBounds is setting
+    std::optional<core::Point> fixedClient_;  // the client size SetClientSize set, at 96 dpi
     int modalResult_ = 0;
     int minWidth_ = 0;   // at 96 dpi
     int minHeight_ = 0;

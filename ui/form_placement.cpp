@@ -7,44 +7,118 @@
 #include "ui/screen.h"
 
 namespace ui {
+namespace {
 
-// Laid out at the density of the monitor it will show on, then centred there.
-// Centred first, the change of density on arrival would grow it from its
-// top-left corner, off centre.
+// Redraw off while it lives, then the whole window drawn once; nothing for a
+// hidden window (turning redraw on would mark it visible).
+class RedrawHeld {
+ public:
+    explicit RedrawHeld(HWND window) : window_(IsWindowVisible(window) ? window : nullptr) {
+        if (window_) SendMessageA(window_, WM_SETREDRAW, FALSE, 0);
+    }
+    ~RedrawHeld() {
+        if (!window_) return;
+        SendMessageA(window_, WM_SETREDRAW, TRUE, 0);
+        RedrawWindow(window_, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+    }
+    RedrawHeld(const RedrawHeld&) = delete;
+    RedrawHeld& operator=(const RedrawHeld&) = delete;
+
+ private:
+    HWND window_;
+};
+
+// Sets a flag for as long as it lives.
+class Raised {
+ public:
+    explicit Raised(bool& flag) : flag_(flag) { flag_ = true; }
+    ~Raised() { flag_ = false; }
+    Raised(const Raised&) = delete;
+    Raised& operator=(const Raised&) = delete;
+
+ private:
+    bool& flag_;
+};
+
+Bounds FromRect(const RECT& r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
+
+}  // namespace
+
+// Laid out at the density of the monitor it will show on, with the frame it
+// will have there, then centred there.
 void Form::PlaceForFirstShow() {
     HWND active = GetActiveWindow();
-    AdoptDpi(screen::DpiOf(active));
+    ChangeDpi(screen::DpiOf(active), std::nullopt);
     CenterOnMonitorOf(active);
 }
 
-// Centred on the monitor of `window`, or on the primary one for none.
 void Form::CenterOnMonitorOf(HWND window) {
-    const std::vector<core::Monitor> monitors = screen::Monitors();
-    const core::Monitor* monitor =
-        window ? core::MonitorOf(screen::BoundsOf(window), monitors) : core::PrimaryOf(monitors);
-    if (monitor) SetBounds(core::CenteredIn(GetBounds(), monitor->area));
+    const std::optional<Bounds> area = screen::MonitorAreaOf(window);
+    if (area) SetBounds(core::CenteredIn(GetBounds(), *area));
 }
 
 void Form::MovedToDpi(int dpi, const RECT& suggested) {
-    if (dpi != dpi_) {
-        dpi_ = dpi;  // first: the size limits of the new density hold for the move
-        // Windows scales the size the window had. When the program itself
-        // moved it there, SetBounds puts back the bounds it was given.
-        SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                     suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-        RescaleFonts();
-    }
-    // Also at the density the form had already taken for its first showing:
-    // only now does the frame Windows draws follow it.
-    DpiChanged();
-    if (centering_) CenterOnMonitorOf(GetActiveWindow());
+    // A system-aware window (before Windows 10 1703) is stretched by Windows
+    // itself: scaled here too, it would be scaled twice.
+    if (!screen::PerMonitorAware(Handle())) return;
+    // Placed by the program: the bounds it sets. Windows' scaled size could
+    // take a window across two densities back to the other, and so on.
+    ChangeDpi(dpi, placing_ ? *placing_ : FromRect(suggested));
 }
 
-void Form::AdoptDpi(int dpi) {
+void Form::ChangeDpi(int dpi, std::optional<Bounds> rect) {
+    if (changingDpi_) {
+        // Brought by the change being taken: its density only; that change
+        // places and lays out.
+        AdoptFontsAndMetrics(dpi);
+        return;
+    }
+    RedrawHeld held(Handle());
+    {
+        Raised changing(changingDpi_);
+        AdoptFontsAndMetrics(dpi);
+        Bounds target = rect.value_or(GetBounds());
+        if (const std::optional<SIZE> size = FixedOuterSize(dpi_)) {
+            target.width = size->cx;
+            target.height = size->cy;
+        }
+        // The frame Windows draws follows the density, also where the window stays.
+        ApplyBounds(target, SWP_FRAMECHANGED);
+    }
+    LayOutClient();
+}
+
+void Form::AdoptFontsAndMetrics(int dpi) {
     if (dpi == dpi_) return;
-    dpi_ = dpi;
+    dpi_ = dpi;  // first: the size limits of the new density hold from now on
     RescaleFonts();
     DpiChanged();
+}
+
+// A fixed client area scales otherwise than Windows' scaling of the whole
+// window: the frame does not grow with it in proportion.
+std::optional<SIZE> Form::FixedOuterSize(int dpi) const {
+    if (!fixedClient_) return std::nullopt;
+    return OuterSize(core::ScaleToDpi(fixedClient_->x, dpi), core::ScaleToDpi(fixedClient_->y, dpi), dpi);
+}
+
+bool Form::ScaledSize(int dpi, SIZE& size) const {
+    if (const std::optional<SIZE> fixed = FixedOuterSize(dpi)) {
+        size = *fixed;
+        return true;
+    }
+    // Scaled as Windows would, but not below the least size there, which
+    // does not scale in proportion either.
+    const SIZE least = LeastSize(dpi);
+    const SIZE scaled{MulDiv(size.cx, dpi, dpi_), MulDiv(size.cy, dpi, dpi_)};
+    size = {std::max(scaled.cx, least.cx), std::max(scaled.cy, least.cy)};
+    return size.cx != scaled.cx || size.cy != scaled.cy;
+}
+
+void Form::LayOutClient() {
+    RECT client;
+    GetClientRect(Handle(), &client);
+    ClientResized(client.right, client.bottom);
 }
 
 void Form::Place(HWND control, const Bounds& bounds) const {
@@ -81,7 +155,7 @@ void Form::RescaleFonts() {
 Bounds Form::GetBounds() const {
     RECT r;
     GetWindowRect(Handle(), &r);
-    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+    return FromRect(r);
 }
 
 Bounds Form::RestoredBounds() const {
@@ -98,18 +172,18 @@ Bounds Form::RestoredBounds() const {
 }
 
 void Form::SetBounds(Bounds bounds) {
-    const int before = dpi_;
+    // A change of density that this move brings keeps these bounds, under the
+    // size limits of that density: stored ones would creep at every start.
+    const std::optional<Bounds> outer = std::exchange(placing_, bounds);
     ApplyBounds(bounds);
-    // The move took the window to another density: Windows' scaled size
-    // gives way to the bounds asked for (stored ones would creep at every
-    // start), under the size limits of that density.
-    if (dpi_ != before) ApplyBounds(bounds);
+    placing_ = outer;
 }
 
-void Form::ApplyBounds(Bounds b) {
-    b.width = std::max(b.width, Scale(minWidth_));
-    b.height = std::max(b.height, Scale(minHeight_));
-    SetWindowPos(Handle(), nullptr, b.left, b.top, b.width, b.height, SWP_NOZORDER | SWP_NOACTIVATE);
+void Form::ApplyBounds(Bounds b, UINT flags) {
+    const SIZE least = LeastSize(dpi_);
+    b.width = std::max<int>(b.width, least.cx);
+    b.height = std::max<int>(b.height, least.cy);
+    SetWindowPos(Handle(), nullptr, b.left, b.top, b.width, b.height, SWP_NOZORDER | SWP_NOACTIVATE | flags);
 }
 
 void Form::SetMinSize(int width, int height) {
@@ -119,19 +193,27 @@ void Form::SetMinSize(int width, int height) {
 }
 
 void Form::SetClientSize(int width, int height) {
-    // The frame as it is drawn now, at the window's density: after a change of
-    // density the window has already taken the new frame with its new size.
-    RECT window, client;
-    GetWindowRect(Handle(), &window);
-    GetClientRect(Handle(), &client);
-    const int frameWidth = (window.right - window.left) - client.right;
-    const int frameHeight = (window.bottom - window.top) - client.bottom;
-    SetBounds({window.left, window.top, Scale(width) + frameWidth, Scale(height) + frameHeight});
+    fixedClient_ = core::Point{width, height};
+    const SIZE outer = OuterSize(Scale(width), Scale(height), dpi_);
+    const Bounds b = GetBounds();
+    SetBounds({b.left, b.top, outer.cx, outer.cy});
+}
+
+SIZE Form::OuterSize(int clientWidth, int clientHeight, int dpi) const {
+    const core::Frame frame = screen::FrameOf(Handle(), dpi);
+    return {clientWidth + frame.left + frame.right, clientHeight + frame.top + frame.bottom};
+}
+
+SIZE Form::LeastSize(int dpi) const {
+    const SIZE needed = OuterSize(LeastClientWidth(dpi), 0, dpi);
+    return {std::max<LONG>(core::ScaleToDpi(minWidth_, dpi), needed.cx),
+            std::max<LONG>(core::ScaleToDpi(minHeight_, dpi), needed.cy)};
 }
 
 void Form::ApplyMinSize(MINMAXINFO& info) const {
-    info.ptMinTrackSize.x = std::max<LONG>(info.ptMinTrackSize.x, Scale(minWidth_));
-    info.ptMinTrackSize.y = std::max<LONG>(info.ptMinTrackSize.y, Scale(minHeight_));
+    const SIZE least = LeastSize(dpi_);
+    info.ptMinTrackSize.x = std::max(info.ptMinTrackSize.x, least.cx);
+    info.ptMinTrackSize.y = std::max(info.ptMinTrackSize.y, least.cy);
 }
 
 }  // namespace ui

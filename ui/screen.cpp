@@ -8,6 +8,7 @@ namespace {
 // The handle value of DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2, which older
 // headers lack.
 const HANDLE kPerMonitorAwareV2 = reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-4));
+constexpr int kPerMonitorAwareness = 2;  // DPI_AWARENESS_PER_MONITOR_AWARE
 
 int ScreenDpi() {
     HDC screen = GetDC(nullptr);
@@ -49,11 +50,32 @@ core::Bounds NormalBoundsOfWindows(HWND window) {
     return FromRect(placement.rcNormalPosition);
 }
 
+core::Frame FrameOfWindows(HWND window, int dpi) {
+    using AdjustForDpi = BOOL WINAPI(RECT*, DWORD, BOOL, DWORD, UINT);
+    static auto* const forDpi = api::FindInUser32<AdjustForDpi>("AdjustWindowRectExForDpi");
+    const auto style = static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE));
+    const auto exStyle = static_cast<DWORD>(GetWindowLongA(window, GWL_EXSTYLE));
+    RECT r{};
+    // Without it (before Windows 10 1607) the process is system-aware: its
+    // frames are the system density's.
+    if (forDpi) forDpi(&r, style, FALSE, exStyle, static_cast<UINT>(dpi));
+    else AdjustWindowRectEx(&r, style, FALSE, exStyle);
+    return {-r.left, -r.top, r.right, r.bottom};
+}
+
+bool PerMonitorAwareOfWindows(HWND window) {
+    using ContextOf = HANDLE WINAPI(HWND);
+    using AwarenessOf = int WINAPI(HANDLE);
+    static auto* const contextOf = api::FindInUser32<ContextOf>("GetWindowDpiAwarenessContext");
+    static auto* const awarenessOf = api::FindInUser32<AwarenessOf>("GetAwarenessFromDpiAwarenessContext");
+    return contextOf && awarenessOf && awarenessOf(contextOf(window)) == kPerMonitorAwareness;
+}
+
 }  // namespace
 
 QueryFunctions& Queries() {
-    static QueryFunctions queries{&SystemDpiOfWindows, &WindowDpiOfWindows, &MonitorsOfWindows,
-                                  &NormalBoundsOfWindows};
+    static QueryFunctions queries{&SystemDpiOfWindows,    &WindowDpiOfWindows, &MonitorsOfWindows,
+                                  &NormalBoundsOfWindows, &FrameOfWindows,     &PerMonitorAwareOfWindows};
     return queries;
 }
 
@@ -70,6 +92,13 @@ core::Bounds BoundsOf(HWND window) {
     RECT r{};
     GetWindowRect(window, &r);
     return FromRect(r);
+}
+
+std::optional<core::Bounds> MonitorAreaOf(HWND window) {
+    const std::vector<core::Monitor> monitors = Monitors();
+    const core::Monitor* monitor = window ? core::MonitorOf(BoundsOf(window), monitors) : core::PrimaryOf(monitors);
+    if (!monitor) return std::nullopt;
+    return monitor->area;
 }
 
 int Metric(int index, int dpi) {

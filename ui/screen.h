@@ -12,6 +12,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <vector>
 
 #include "core/placement.h"
@@ -21,6 +22,10 @@ namespace ui::screen {
 // WM_DPICHANGED, which the headers for older Windows lack: wParam's low word
 // is the new density, lParam the suggested outer rectangle.
 inline constexpr UINT kDpiChangedMessage = 0x02E0;
+// WM_GETDPISCALEDSIZE (Windows 10 1703 on), sent to a per-monitor aware window
+// before WM_DPICHANGED: wParam is the new density, lParam a SIZE, the outer
+// size it will have there, which the window may set (and return TRUE).
+inline constexpr UINT kGetDpiScaledSizeMessage = 0x02E4;
 
 struct QueryFunctions {
     int (*systemDpi)();               // where new windows start
@@ -30,6 +35,11 @@ struct QueryFunctions {
     // GetWindowPlacement gives it: in workspace coordinates, which start at
     // the work area of its monitor, except for tool windows.
     core::Bounds (*normalBounds)(HWND window);
+    // The frame Windows draws around the window's client area at a density.
+    core::Frame (*frame)(HWND window, int dpi);
+    // Whether the window follows each monitor's density (per-monitor aware),
+    // or Windows stretches it there from the system's (system-aware).
+    bool (*perMonitorAware)(HWND window);
 };
 QueryFunctions& Queries();
 
@@ -42,8 +52,12 @@ inline int SystemDpi() { return Queries().systemDpi(); }
 inline int DpiOf(HWND window) { return window ? Queries().windowDpi(window) : SystemDpi(); }
 inline std::vector<core::Monitor> Monitors() { return Queries().monitors(); }
 inline core::Bounds NormalBounds(HWND window) { return Queries().normalBounds(window); }
+inline core::Frame FrameOf(HWND window, int dpi) { return Queries().frame(window, dpi); }
+inline bool PerMonitorAware(HWND window) { return Queries().perMonitorAware(window); }
 // A window's outer rectangle, in screen pixels.
 core::Bounds BoundsOf(HWND window);
+// The area of the monitor of `window`, or of the primary monitor for none.
+std::optional<core::Bounds> MonitorAreaOf(HWND window);
 // A system metric (SM_CXSMICON...) at a density.
 int Metric(int index, int dpi);
 

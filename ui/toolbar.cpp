@@ -7,7 +7,7 @@
 
 namespace ui {
 
-void ToolBar::Create(HWND parent, int id, HIMAGELIST images, SIZE buttonSize, Tips tips) {
+void ToolBar::Create(HWND parent, int id, HIMAGELIST images, SIZE buttonSize, Tips tips, HFONT font) {
     // No CCS_NODIVIDER: the divider is the etched line along the top edge.
     // No TBSTYLE_TOOLTIPS: comctl32 would make its tooltip without
     // TTS_ALWAYSTIP; the bar is given one made with it, before any button, so
@@ -23,6 +23,8 @@ void ToolBar::Create(HWND parent, int id, HIMAGELIST images, SIZE buttonSize, Ti
     SendMessageA(tooltip, TTM_SETDELAYTIME, TTDT_INITIAL, MAKELPARAM(tips.initialMs, 0));
     SendMessageA(tooltip, TTM_SETDELAYTIME, TTDT_AUTOPOP, MAKELPARAM(tips.shownMs, 0));
     SendMessageA(bar, TB_SETTOOLTIPS, reinterpret_cast<WPARAM>(tooltip), 0);
+    // Before the button size: comctl32 sizes the buttons again for a new font.
+    SendMessageA(bar, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     SendMessageA(bar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     int imageWidth = 0, imageHeight = 0;
     api::ImageList_GetIconSize(images, &imageWidth, &imageHeight);
@@ -113,6 +115,7 @@ bool ToolBar::AnswerHint(NMHDR& header) {
 LRESULT ToolBar::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     // The tooltip asks the window of its tools, the bar, for each hint.
     if (message == WM_NOTIFY && AnswerHint(*reinterpret_cast<NMHDR*>(lParam))) return 0;
+    if (message == WM_SETFONT) SendMessageA(Tooltips(), WM_SETFONT, wParam, lParam);
     return CallDefault(message, wParam, lParam);
 }
 

@@ -4,7 +4,8 @@
 // button before any hover; it shows also while another program is active
 // (a pinned window is used over other programs); the bar keeps the tools'
 // rectangles when it wraps or changes density, and answers the tooltip's
-// request for a hint itself, at every showing.
+// request for a hint itself, at every showing. The hints are drawn in the
+// bar's font: the tooltip, a popup, is no child that its window's fonts reach.
 #pragma once
 
 #include <windows.h>
@@ -23,8 +24,9 @@ class ToolBar : public Window {
         int initialMs;  // the pointer rests this long before a hint shows
         int shownMs;    // and the hint hides after this long
     };
-    // A bar that the parent places itself, with an etched line along its top.
-    void Create(HWND parent, int id, HIMAGELIST images, SIZE buttonSize, Tips tips);
+    // A bar that the parent places itself, with an etched line along its top,
+    // its hints in `font`.
+    void Create(HWND parent, int id, HIMAGELIST images, SIZE buttonSize, Tips tips, HFONT font);
     // New images, button size and separator width, for another density; the
     // buttons keep their images, states and hints.
     void SetMetrics(HIMAGELIST images, SIZE buttonSize, int separatorWidth);

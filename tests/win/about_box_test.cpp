@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "tests/win/main_form_fixture.h"
+#include "tests/win/simulated_screens.h"
 #include "ui/shell.h"
 #include "ui/system_api.h"
 
@@ -92,9 +93,10 @@ LRESULT CALLBACK CountCharacters(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
     return CallWindowProcA(okProcedure, hwnd, message, wParam, lParam);
 }
 
-TEST_F(AboutBoxTest, LayoutFollowsTheDensity) {
+TEST_F(AboutBoxTest, LayoutFollowsTheDensityOfEachScreenTheUserDragsItTo) {
     struct AtDpi {
         int dpi;
+        POINT to;
         std::vector<LONG> client;  // 185 x 148
         std::vector<LONG> panel;   // 8, 8, 169 x 89
         std::vector<LONG> ok;      // 56, 114, 75 x 25
@@ -102,16 +104,16 @@ TEST_F(AboutBoxTest, LayoutFollowsTheDensity) {
         LONG fontHeight;           // -12
     };
     const AtDpi densities[] = {
-        {120, {231, 185}, {10, 10, 211, 111}, {70, 143, 94, 31}, 40, -15},
-        {144, {278, 222}, {12, 12, 254, 134}, {84, 171, 113, 38}, 48, -18},
-        {192, {370, 296}, {16, 16, 338, 178}, {112, 228, 150, 50}, 64, -24},
+        {120, {-640, 400}, {231, 185}, {10, 10, 211, 111}, {70, 143, 94, 31}, 40, -15},
+        {192, {512, 1000}, {370, 296}, {16, 16, 338, 178}, {112, 228, 150, 50}, 64, -24},
+        {144, {512, 300}, {278, 222}, {12, 12, 254, 134}, {84, 171, 113, 38}, 48, -18},
     };
-    about.Show();
-    int dpi = 96;
+    test::SimulatedScreens screens(test::kDockedLaptop, 96);
+    about.Show();  // on the laptop
     for (const AtDpi& at : densities) {
         SCOPED_TRACE(at.dpi);
-        test::MoveToDpi(about.Handle(), dpi, at.dpi);
-        dpi = at.dpi;
+        screens.Drag(about.Handle(), at.to);
+        EXPECT_EQ(ui::screen::BoundsOf(about.Handle()), screens.Suggested()) << "where Windows put it";
         EXPECT_EQ(test::ClientSize(about.Handle()), at.client);
         EXPECT_EQ(test::Placement(Panel1()), at.panel);
         EXPECT_EQ(test::Placement(OKButton()), at.ok);

@@ -142,76 +142,116 @@ TEST_F(MainFormTest, RefusedWriteIsShownAndTheProgramStillEnds) {
     EXPECT_EQ(boxes.Shown().size(), 1u) << "at the end of a session nobody could answer a box";
 }
 
-// A laptop whose scale was raised to 150 % since sign-in (the system density
-// stays 96), a 96-dpi screen to its right, a 120-dpi one to its left and a
-// 192-dpi one below it.
-const std::vector<test::SimulatedScreens::Screen> kDockedLaptop = {
-    {{{0, 0, 1024, 768}, {0, 0, 1024, 728}, true}, 144},
-    {{{1024, 0, 1280, 1024}, {1024, 0, 1280, 1024}, false}, 96},
-    {{{-1280, 0, 1280, 1024}, {-1280, 0, 1280, 1024}, false}, 120},
-    {{{0, 768, 1024, 768}, {0, 768, 1024, 768}, false}, 192},
+// The main window's figures at a density: least outer size (the six buttons'
+// 170 pixels inside Windows 10's frame, 8 pixels a side at 96 dpi; at least
+// 180 x 100), bar height (29), the run button (54, 2 from comctl32, 23 x 22),
+// the about button's top (2: on the first row), image size (16), item height
+// (12), font height (-12) of the list and of the bar's hints, and the extent of
+// the entry with a blank in IPA P Gothic, the test prefix's MS P Gothic.
+const std::map<int, std::vector<int>> kLooks = {
+    {96, {186, 100, 29, 54, 2, 23, 22, 2, 16, 12, -12, -12, 164}},
+    {120, {234, 125, 36, 68, 2, 29, 28, 2, 20, 15, -15, -15, 208}},
+    {144, {282, 150, 44, 82, 2, 35, 33, 2, 24, 18, -18, -18, 252}},
+    {192, {372, 200, 58, 108, 2, 46, 44, 2, 32, 24, -24, -24, 332}},
 };
 
-// The main window's figures at a density: outer size (180 x 100 at 96 dpi,
-// its least), bar height (29), the run button (54, 2 from comctl32, 23 x 22),
-// image size (16), item height (12), font height (-12), and the extent of the
-// entry with a blank in IPA P Gothic, the test prefix's MS P Gothic.
-const std::map<int, std::vector<int>> kLooks = {
-    {96, {180, 100, 29, 54, 2, 23, 22, 16, 12, -12, 164}},
-    {120, {225, 125, 36, 68, 2, 29, 28, 20, 15, -15, 208}},
-    {144, {270, 150, 44, 82, 2, 35, 33, 24, 18, -18, 252}},
-    {192, {360, 200, 58, 108, 2, 46, 44, 32, 24, -24, 332}},
-};
+// What reaches the list: its placements (one in each layout) and its extent
+// (one for each measuring of every entry).
+WNDPROC listBase = nullptr;
+int listPlacements = 0, listExtents = 0;
+LRESULT CALLBACK CountListWork(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    // Not the list's own frame changes, which its new font and item height bring.
+    listPlacements += message == WM_WINDOWPOSCHANGING && !(reinterpret_cast<WINDOWPOS*>(lParam)->flags & SWP_NOSIZE);
+    listExtents += message == LB_SETHORIZONTALEXTENT;
+    return CallWindowProcA(listBase, hwnd, message, wParam, lParam);
+}
 
 TEST_F(MainFormTest, TheWindowLivesAtItsScreensDensityAndStoredBoundsComeBackAsStored) {
-    test::SimulatedScreens screens(kDockedLaptop, 96);
+    test::SimulatedScreens screens(test::kDockedLaptop, 96);
     test::WriteText(folder / "a rather long script name.nsh", "");
     const std::string settings = "[DIR]\r\nLoadFolder=" + folder.Path() + "\r\n";
     WriteSettings(settings);
-    const auto look = [this] {
-        const ui::Bounds b = form->GetBounds();
+    const auto font = [](HWND window) {
+        LOGFONTA font{};
+        GetObjectA(reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0)), sizeof font, &font);
+        return static_cast<int>(font.lfHeight);
+    };
+    const auto look = [&] {
+        MINMAXINFO limits{};
+        SendMessageA(form->Handle(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
         const RECT run = ButtonRect(launcher::kToolBtnExec);
         int image = 0, unused = 0;
         ImageList_GetIconSize(reinterpret_cast<HIMAGELIST>(SendMessageA(Bar().Handle(), TB_GETIMAGELIST, 0, 0)),
                               &image, &unused);
-        LOGFONTA font{};
-        GetObjectA(reinterpret_cast<HFONT>(SendMessageA(List().Handle(), WM_GETFONT, 0, 0)), sizeof font, &font);
-        return std::vector<int>{b.width, b.height, static_cast<int>(test::Placement(List().Handle())[1]),
+        return std::vector<int>{static_cast<int>(limits.ptMinTrackSize.x), static_cast<int>(limits.ptMinTrackSize.y),
+                                static_cast<int>(test::Placement(List().Handle())[1]),
                                 static_cast<int>(run.left), static_cast<int>(run.top),
-                                static_cast<int>(run.right - run.left), static_cast<int>(run.bottom - run.top), image,
+                                static_cast<int>(run.right - run.left), static_cast<int>(run.bottom - run.top),
+                                static_cast<int>(ButtonRect(launcher::kToolBtnAbout).top), image,
                                 static_cast<int>(SendMessageA(List().Handle(), LB_GETITEMHEIGHT, 0, 0)),
-                                static_cast<int>(font.lfHeight),
+                                font(List().Handle()), font(Bar().Tooltips()),
                                 static_cast<int>(SendMessageA(List().Handle(), LB_GETHORIZONTALEXTENT, 0, 0))};
     };
     Create().Show();
     EXPECT_EQ(look(), kLooks.at(144)) << "made on the laptop, at its density, not the system's";
-    // Dragged by the user from screen to screen: Windows' suggested size is taken.
-    const std::pair<POINT, int> drags[] = {{{1100, 50}, 96}, {{100, 100}, 144}, {{100, 900}, 192}, {{-1000, 100}, 120}};
+    EXPECT_EQ(form->GetBounds().width, kLooks.at(144)[0]) << "no stored bounds: at the least size";
+    listBase = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(List().Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CountListWork)));
+    // Dragged by the user from screen to screen: Windows' suggested size is
+    // taken, the list laid out and measured once; then sized as small as it goes.
+    const std::pair<POINT, int> drags[] = {{{1600, 400}, 96}, {{512, 300}, 144}, {{512, 1000}, 192},
+                                           {{-640, 400}, 120}};
     for (const auto& [to, dpi] : drags) {
-        SetWindowPos(form->Handle(), nullptr, to.x, to.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        listPlacements = listExtents = 0;
+        screens.Drag(form->Handle(), to);
+        EXPECT_EQ(form->GetBounds(), screens.Suggested());
+        EXPECT_EQ((std::vector<int>{listPlacements, listExtents}), (std::vector<int>{1, 1})) << dpi;
+        SetWindowPos(form->Handle(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOZORDER);
         EXPECT_EQ(look(), kLooks.at(dpi)) << dpi;
     }
-    // Sized by the user to less than the laptop's least size, not the screen's.
-    SetWindowPos(form->Handle(), nullptr, 0, 0, 240, 130, SWP_NOMOVE | SWP_NOZORDER);
+    SetWindowLongPtrA(List().Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(listBase));
+    // Sized by the user to less than the laptop's least size, not the screen's;
+    // closed while minimised there.
+    SetWindowPos(form->Handle(), nullptr, -1000, 100, 240, 130, SWP_NOZORDER);
+    ShowWindow(form->Handle(), SW_MINIMIZE);
     form->Close();
     const std::string stored = settings + "[FORM]\r\nLeft=-1000\r\nTop=100\r\nWidth=240\r\nHeight=130\r\n";
     EXPECT_EQ(test::ReadText(test::SettingsPath()), stored);
 
     // The next start is made on the laptop and moved by its stored bounds to
-    // the 120-dpi screen: kept as stored, and stored again byte for byte.
-    test::ResetTermination();
-    Create();
-    std::vector<int> at120 = kLooks.at(120);
-    at120[0] = 240, at120[1] = 130;
-    EXPECT_EQ(look(), at120);
-    EXPECT_EQ(form->GetBounds().left, -1000);
-    form->Close();
-    EXPECT_EQ(test::ReadText(test::SettingsPath()), stored);
+    // the 120-dpi screen: kept as stored, and stored again byte for byte. So
+    // are bounds across the laptop and the 96-dpi screen, with 176 of their 300
+    // pixels on the latter, placed once: Windows' suggestion, made at the
+    // laptop's corner, would be mostly on the laptop, and back again.
+    const std::string across = settings + "[FORM]\r\nLeft=900\r\nTop=100\r\nWidth=300\r\nHeight=200\r\n";
+    for (const auto& [text, dpi] : {std::pair{stored, 120}, std::pair{across, 96}}) {
+        WriteSettings(text);
+        test::ResetTermination();
+        const int changes = screens.DensityChanges();
+        Create();
+        EXPECT_EQ(screens.DensityChanges() - changes, 1) << dpi;
+        EXPECT_EQ(look(), kLooks.at(dpi));
+        form->Close();
+        EXPECT_EQ(test::ReadText(test::SettingsPath()), text);
+    }
 
-    // Bounds on a screen that is gone come back to the nearest work area, their size kept.
-    WriteSettings("[FORM]\r\nLeft=3000\r\nTop=2000\r\nWidth=300\r\nHeight=200\r\n");
+    // Bounds of which only a corner shows, its title bar out of the user's
+    // reach, come back to the nearest work area, their size kept.
+    WriteSettings("[FORM]\r\nLeft=2300\r\nTop=1020\r\nWidth=300\r\nHeight=200\r\n");
     const ui::Bounds b = Create().GetBounds();
     EXPECT_EQ((std::vector<int>{b.left, b.top, b.width, b.height}), (std::vector<int>{2004, 824, 300, 200}));
+}
+
+TEST_F(MainFormTest, ASystemAwareWindowIsScaledByWindowsAlone) {
+    // Before Windows 10 1703 the program is system-aware: Windows stretches
+    // its window on the laptop, and a change of density, if one comes, is
+    // not the program's to follow.
+    test::SimulatedScreens screens(test::kDockedLaptop, 96, false);
+    Create().Show();
+    const ui::Bounds before = form->GetBounds();
+    test::MoveToDpi(form->Handle(), 96, 144);
+    EXPECT_EQ(form->GetBounds(), before);
+    EXPECT_EQ(SendMessageA(List().Handle(), LB_GETITEMHEIGHT, 0, 0), 12);
 }
 
 TEST_F(MainFormTest, EscClosesFromTheListAndFromTheWindow) {

@@ -14,6 +14,7 @@
 #include "launcher/windows_system.h"
 #include "tests/common/registry.h"
 #include "tests/win/main_form_fixture.h"
+#include "tests/win/simulated_screens.h"
 #include "ui/system_api.h"
 
 namespace {
@@ -176,6 +177,8 @@ void AnswerOpenDialog(HWND dialog, void* context) {
     visit->fieldShown = test::FileNameField(dialog);
     GetWindowRect(dialog, &visit->placement);
     if (visit->typed.empty()) {
+        // Made larger before it is cancelled: its next use opens at that size.
+        SetWindowPos(dialog, nullptr, 0, 0, 700, 450, SWP_NOMOVE | SWP_NOZORDER);
         test::PressButton(dialog, IDCANCEL);
         return;
     }
@@ -197,11 +200,14 @@ TEST_F(RunActionsTest, OpenDialogRunsTheChosenFileAndRemembersIt) {
     EXPECT_EQ(first.folderShown, changed.Path()) << "it starts in the load folder";
     EXPECT_EQ(first.fieldShown, "");
     EXPECT_EQ(system.log, std::vector<std::string>{test::RunLogged(folder / "a.nsh")});
-    // Centred across the screen, a third of the way down.
-    const int width = first.placement.right - first.placement.left;
-    const int height = first.placement.bottom - first.placement.top;
-    EXPECT_EQ(first.placement.left, (GetSystemMetrics(SM_CXSCREEN) - width) / 2);
-    EXPECT_EQ(first.placement.top, (GetSystemMetrics(SM_CYSCREEN) - height) / 3);
+    // Centred across the active window's screen, a third of the way down: how
+    // far from there the dialog is.
+    const auto offPlace = [](const RECT& r, const core::Bounds& screen) {
+        return std::vector<LONG>{r.left - screen.left - (screen.width - (r.right - r.left)) / 2,
+                                 r.top - screen.top - (screen.height - (r.bottom - r.top)) / 3};
+    };
+    const std::vector<LONG> inPlace{0, 0};
+    EXPECT_EQ(offPlace(first.placement, {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}), inPlace);
 
     OpenDialogVisit cancelled{"", "", {}, ""};
     {
@@ -211,6 +217,18 @@ TEST_F(RunActionsTest, OpenDialogRunsTheChosenFileAndRemembersIt) {
     }
     EXPECT_NE(cancelled.fieldShown.find("a.nsh"), std::string::npos) << cancelled.fieldShown;
     EXPECT_EQ(system.log.size(), 1u) << "a cancelled dialog runs nothing";
+
+    // Made on the laptop for a window on the 96-dpi screen: placed there, with
+    // the size it has when it shows (scaled on arrival, then its last size).
+    test::SimulatedScreens screens(test::kDockedLaptop, 96);
+    SetWindowPos(form->Handle(), nullptr, 1100, 50, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    OpenDialogVisit elsewhere{"", "", {}, ""};
+    {
+        test::DialogDriver driver(&AnswerOpenDialog, &elsewhere);
+        ClickToolButton(launcher::kToolBtnOpen);
+        ASSERT_TRUE(driver.Done());
+    }
+    EXPECT_EQ(offPlace(elsewhere.placement, test::kDockedLaptop[1].monitor.area), inPlace);
 }
 
 // What only Windows answers: how a program starts and ends, files found by

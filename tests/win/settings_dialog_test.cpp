@@ -11,6 +11,7 @@
 
 #include "launcher/settings_file.h"
 #include "tests/win/main_form_fixture.h"
+#include "tests/win/simulated_screens.h"
 
 namespace {
 
@@ -197,25 +198,26 @@ TEST_F(SettingsDialogTest, LayoutAndTabOrder) {
     EXPECT_FALSE(GetWindowLongA(btnCancel().Handle(), GWL_STYLE) & BS_DEFPUSHBUTTON);
 }
 
-TEST_F(SettingsDialogTest, LayoutFollowsTheDensity) {
+TEST_F(SettingsDialogTest, LayoutFollowsTheDensityOfEachScreenTheUserDragsItTo) {
     struct AtDpi {
         int dpi;
+        POINT to;
         std::vector<LONG> client;  // 363 x 206
         std::vector<LONG> btnSet;  // 88, 168, 75 x 25
         LONG labelRight;           // 3 pixels left of the edit at 77
         LONG fontHeight;           // -12
     };
     const AtDpi densities[] = {
-        {120, {454, 258}, {110, 210, 94, 31}, 96 - 4, -15},
-        {144, {545, 309}, {132, 252, 113, 38}, 116 - 5, -18},
-        {192, {726, 412}, {176, 336, 150, 50}, 154 - 6, -24},
+        {120, {-640, 400}, {454, 258}, {110, 210, 94, 31}, 96 - 4, -15},
+        {192, {512, 1000}, {726, 412}, {176, 336, 150, 50}, 154 - 6, -24},
+        {144, {512, 300}, {545, 309}, {132, 252, 113, 38}, 116 - 5, -18},
     };
-    ShowAsTheFileHolds();
-    int dpi = 96;
+    test::SimulatedScreens screens(test::kDockedLaptop, 96);
+    ShowAsTheFileHolds();  // on the laptop
     for (const AtDpi& at : densities) {
         SCOPED_TRACE(at.dpi);
-        test::MoveToDpi(settings.Handle(), dpi, at.dpi);
-        dpi = at.dpi;
+        screens.Drag(settings.Handle(), at.to);
+        EXPECT_EQ(ui::screen::BoundsOf(settings.Handle()), screens.Suggested()) << "where Windows put it";
         EXPECT_EQ(test::ClientSize(settings.Handle()), at.client);
         EXPECT_EQ(test::Placement(btnSet().Handle()), at.btnSet);
         std::vector<LONG> label = test::Placement(Find(dialogs::kEdtDirOpenLabel));
