@@ -9,6 +9,7 @@
 #include "dialogs/about_box.h"
 #include "dialogs/settings_dialog.h"
 #include "launcher/main_form.h"
+#include "launcher/settings_file.h"
 #include "resources/texts.h"
 #include "ui/application.h"
 #include "ui/screen.h"
@@ -43,6 +44,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     std::optional<dialogs::TSettings> settings;
     std::optional<dialogs::TAboutBox> aboutBox;
     app.Guard([&] {
+        launcher::ExeFolder();  // a folder the program cannot name ends it here, with the reason
         mainForm.emplace().Create();
         settings.emplace().Create(mainForm->Handle());
         aboutBox.emplace().Create(mainForm->Handle());

@@ -242,7 +242,7 @@ int Idle(int seconds) {
     ui::Application::Instance().SetTitle(text::kAppTitle);
     idleSeconds = seconds;
     launcher::TMainForm form;
-    test::Access::SetCommandLine(form, "kelvaro.exe");
+    test::Access::SetCommandLine(form, L"kelvaro.exe");
     form.Create();
     form.Show();
     ui::Application& app = ui::Application::Instance();

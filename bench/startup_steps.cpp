@@ -384,7 +384,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         settings = new dialogs::TSettings;
         aboutBox = new dialogs::TAboutBox;
     });
-    test::Access::SetCommandLine(*mainForm, "kelvaro.exe");  // its arguments would be run as scripts
+    test::Access::SetCommandLine(*mainForm, L"kelvaro.exe");  // its arguments would be run as scripts
     const double createStart = Now();
     results.Time("create_main_ms", [&] { mainForm->Create(); });
     BreakDownCreate(results, createStart, Now());

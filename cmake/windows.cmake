@@ -5,6 +5,7 @@ set(KELVARO_STATIC_LINK -static -static-libgcc -static-libstdc++)
 
 add_library(kelvaro_ui STATIC
   ui/application.cpp
+  ui/code_page.cpp
   ui/controls.cpp
   ui/dialog.cpp
   ui/screen.cpp

@@ -13,5 +13,7 @@ namespace core {
 // skipped; quotes group blanks and are dropped; double-byte characters are
 // stepped over whole. N counts the arguments before the first empty one.
 std::vector<std::string> SplitCommandLine(std::string_view commandLine);
+// The same over the wide command line, where every character is one unit.
+std::vector<std::wstring> SplitCommandLine(std::wstring_view commandLine);
 
 }  // namespace core

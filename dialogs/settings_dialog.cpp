@@ -102,33 +102,35 @@ void TSettings::LoadControls() {
 
 core::Settings TSettings::ControlValues() const {
     core::Settings values;
-    values.loadFolder = edtDirOpen().Text();
+    values.loadFolder = edtDirOpen().ExactText().text;
     for (const SwitchBox& box : kSwitchBoxes) values.*box.field = ui::CheckBox(Item(box.id)).Checked();
     return values;
 }
 
 void TSettings::BrowseLoadFolder() {
     ui::api::InitializeComOnce();
-    const std::string fallback = edtDirOpen().Text();
-    std::vector<char> buffer(kBrowseBufferSize, '\0');
+    std::vector<char> displayName(kBrowseBufferSize, '\0');
     BROWSEINFOA browse{};
     browse.hwndOwner = Handle();
-    browse.pszDisplayName = buffer.data();
+    browse.pszDisplayName = displayName.data();
     browse.lpszTitle = text::kBrowseTitle;
     browse.ulFlags = BIF_RETURNONLYFSDIRS;
-    std::string chosen = fallback;
-    if (LPITEMIDLIST item = ui::api::SHBrowseForFolderA(&browse)) {
-        // An item without a file-system path keeps the text as it was.
-        if (ui::api::SHGetPathFromIDListA(item, buffer.data())) chosen = buffer.data();
-        ui::api::CoTaskMemFree(item);
-    }
-    edtDirOpen().SetText(chosen);
+    LPITEMIDLIST item = ui::api::SHBrowseForFolderA(&browse);
+    if (!item) return;  // the text stays as it was
+    // Wide, into the wide edit: a folder whose name the code page cannot
+    // hold shows as it is, and is refused when the user sets it.
+    std::vector<wchar_t> path(kBrowseBufferSize, L'\0');
+    // An item without a file-system path keeps the text as it was.
+    if (ui::api::SHGetPathFromIDListW(item, path.data())) SetWindowTextW(edtDirOpen().Handle(), path.data());
+    ui::api::CoTaskMemFree(item);
 }
 
 void TSettings::btnSetClick() {
     ui::Application& app = ui::Application::Instance();
-    const DWORD attributes = GetFileAttributesA(edtDirOpen().Text().c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    // A name the code page cannot hold would be stored as another folder's.
+    const core::CodePagePath folder = edtDirOpen().ExactText();
+    const DWORD attributes = GetFileAttributesA(folder.text.c_str());
+    if (!folder.exact || attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
         app.ShowMessageBox(text::kInvalidFolder, text::kErrorCaption, MB_OK);
         return;
     }

@@ -2,7 +2,6 @@
 
 #include <vector>
 
-#include "core/command_line.h"
 #include "core/error_text.h"
 #include "core/long_path.h"
 #include "core/netsh_commands.h"
@@ -16,6 +15,12 @@ void Launcher::Apply(const core::Settings& settings) {
     state_.ShowPrompt = settings.showPrompt;
     state_.CloseAfterRun = settings.closeAfterRun;
     state_.ListExt = settings.otherExtensions ? "*" : "nsh";
+}
+
+bool Launcher::RefusedAsInexact(const core::CodePagePath& name, const char* format) {
+    if (name.exact) return false;
+    system_->ShowError(core::FillIn(format, {name.text}));
+    return true;
 }
 
 bool Launcher::RefusedForCmd(const std::string& path, const char* format) { return RefusedForCmd(path, path, format); }
@@ -45,34 +50,40 @@ void Launcher::StartInterpreter(std::string (*parameters)(std::string_view, std:
                    parameters(folder + core::kNetworkShell, path, system_->CmdDelayedExpansion()), visible, ended);
 }
 
-After Launcher::RunListEntry(const std::optional<std::string>& selected, bool listHasEntries) {
-    if (selected) RunScript(core::path_text::IncludeTrailingBackslash(state_.LoadDir) + *selected);
+After Launcher::RunListEntry(const std::optional<core::CodePagePath>& selected, bool listHasEntries) {
+    if (selected) {
+        const core::CodePagePath path{core::path_text::IncludeTrailingBackslash(state_.LoadDir) + selected->text,
+                                      selected->exact};
+        if (!RefusedAsInexact(path, text::kNotInCodePageRunFormat)) RunScript(path.text);
+    }
     // Any list with entries closes, a selection or not; an empty one never does.
     return listHasEntries ? AfterRun() : After::Stay;
 }
 
-After Launcher::RunChosenFile(const std::string& path) {
-    RunScript(path);
+After Launcher::RunChosenFile(const core::CodePagePath& path) {
+    if (!RefusedAsInexact(path, text::kNotInCodePageRunFormat)) RunScript(path.text);
     return AfterRun();
 }
 
-After Launcher::RunDroppedFile(const std::string& name) {
-    if (system_->FileExists(name)) RunScript(name);
+After Launcher::RunDroppedFile(const core::CodePagePath& name) {
+    if (!RefusedAsInexact(name, text::kNotInCodePageRunFormat) && system_->FileExists(name.text)) RunScript(name.text);
     return AfterRun();  // a folder or a vanished name closes too
 }
 
-bool Launcher::RunCommandLine(std::string_view commandLine, std::function<void()> finished) {
-    auto arguments = std::make_shared<const std::vector<std::string>>(core::SplitCommandLine(commandLine));
-    if (arguments->empty()) return false;
-    RunInTurn(arguments, 0, finished);
+bool Launcher::RunCommandLine(std::vector<core::CodePagePath> arguments, std::function<void()> finished) {
+    if (arguments.empty()) return false;
+    RunInTurn(std::make_shared<const std::vector<core::CodePagePath>>(std::move(arguments)), 0, finished);
     return true;
 }
 
 void Launcher::RunInTurn(const Arguments& arguments, std::size_t next, const std::function<void()>& finished) {
     if (stopped_) return;
     while (next < arguments->size()) {
+        const core::CodePagePath& argument = (*arguments)[next++];
+        // Before the expansion: a "?" in the place of a character is no wildcard.
+        if (RefusedAsInexact(argument, text::kNotInCodePageRunFormat)) continue;
         const std::string path = core::ExpandLongPath(
-            (*arguments)[next++], [this](const std::string& name) { return system_->FindLongName(name); });
+            argument.text, [this](const std::string& name) { return system_->FindLongName(name); });
         if (!system_->FileExists(path)) continue;
         auto runNext = [this, arguments, next, finished](std::optional<unsigned long>) {
             RunInTurn(arguments, next, finished);
@@ -82,8 +93,9 @@ void Launcher::RunInTurn(const Arguments& arguments, std::size_t next, const std
     finished();
 }
 
-void Launcher::SaveConfiguration(const std::string& chosen, std::function<void()> saved) {
-    const std::string path = core::WithScriptExtension(chosen);
+void Launcher::SaveConfiguration(const core::CodePagePath& chosen, std::function<void()> saved) {
+    if (RefusedAsInexact(chosen, text::kNotInCodePageSaveFormat)) return;
+    const std::string path = core::WithScriptExtension(chosen.text);
     // cmd.exe sees only the folder, with a name of the dump's own in it.
     if (RefusedForCmd(path, core::path_text::FolderPart(path), text::kCmdRewritesSaveFormat)) return;
     if (system_->FileExists(path) && !system_->ConfirmOverwrite()) return;

@@ -1,7 +1,9 @@
 // The launcher's rules: which script runs on each route (the list, a chosen
 // file, a drop, the command line), how, and what follows; and how the
 // current configuration is saved. It needs no window: the main window hands
-// it what the user did and acts on what it answers. Free of <windows.h>.
+// it what the user did and acts on what it answers. A name that the code
+// page cannot hold (not exact) is refused on every route, in the error box.
+// Free of <windows.h>.
 #pragma once
 
 #include <functional>
@@ -11,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/code_page_path.h"
 #include "core/settings.h"
 #include "launcher/launcher_state.h"
 #include "launcher/system.h"
@@ -37,17 +40,17 @@ class Launcher {
 
     // The list: the selected entry's text, if one is selected. Any list with
     // entries closes the program after it when CloseAfterRun is on.
-    After RunListEntry(const std::optional<std::string>& selected, bool listHasEntries);
+    After RunListEntry(const std::optional<core::CodePagePath>& selected, bool listHasEntries);
     // A file the user chose in the open dialog.
-    After RunChosenFile(const std::string& path);
+    After RunChosenFile(const core::CodePagePath& path);
     // The first name dropped on the window: run if it is a file.
-    After RunDroppedFile(const std::string& name);
-    // The program's command line: each argument, expanded to its long name,
-    // is run when it names a file, one after the other, each once the one
-    // before has ended (two netsh at once would change the same adapters in
-    // no fixed order). Then `finished` runs: the program ends after them,
-    // whatever CloseAfterRun says. False, and nothing runs, without arguments.
-    bool RunCommandLine(std::string_view commandLine, std::function<void()> finished);
+    After RunDroppedFile(const core::CodePagePath& name);
+    // The program's arguments: each, expanded to its long name, is run when
+    // it names a file, one after the other, each once the one before has
+    // ended (two netsh at once would change the same adapters in no fixed
+    // order). Then `finished` runs: the program ends after them, whatever
+    // CloseAfterRun says. False, and nothing runs, without arguments.
+    bool RunCommandLine(std::vector<core::CodePagePath> arguments, std::function<void()> finished);
     // The program is closing: no further script of the command line starts
     // (a save under way still finishes).
     void Stop() { stopped_ = true; }
@@ -58,17 +61,20 @@ class Launcher {
     // which takes the name only when netsh has ended well and written
     // something: then `saved` runs. Otherwise the named file stays as it was
     // and the error box says what failed.
-    void SaveConfiguration(const std::string& chosen, std::function<void()> saved);
+    void SaveConfiguration(const core::CodePagePath& chosen, std::function<void()> saved);
 
  private:
     friend struct test::Access;
-    using Arguments = std::shared_ptr<const std::vector<std::string>>;
+    using Arguments = std::shared_ptr<const std::vector<core::CodePagePath>>;
 
     // Runs the arguments from `next` on, one after the other, then `finished`.
     void RunInTurn(const Arguments& arguments, std::size_t next, const std::function<void()>& finished);
     // The dump into `dump` for `path` has ended with `exitCode`.
     void FinishSave(const std::string& dump, const std::string& path, std::optional<unsigned long> exitCode,
                     const std::function<void()>& saved);
+    // Shows in the error box why a name the code page cannot hold is refused
+    // (`format`: %1 the text it became); true then.
+    bool RefusedAsInexact(const core::CodePagePath& name, const char* format);
     // When cmd.exe would read another text than `checked` (the part of
     // `path` it is given), shows why in the error box (`format`: %1 the
     // path, %2 the part cmd would replace).

@@ -39,7 +39,7 @@ const TMainForm::ToolButton TMainForm::kToolButtons[] = {
 TMainForm::TMainForm()
     : OpenDialog1(ui::FileDialog::Kind::Open, text::kFilterOpen),
       SaveDialog1(ui::FileDialog::Kind::Save, text::kFilterSave),
-      commandLine_(GetCommandLineA()) {}
+      commandLine_(GetCommandLineW()) {}
 
 TMainForm::~TMainForm() {
     Destroy();  // the tool bar draws with the image list, the frame with the icons

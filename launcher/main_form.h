@@ -122,7 +122,7 @@ class TMainForm : public ui::Form {
     ui::FileDialog SaveDialog1;
     WindowsSystem windows_{this};
     Launcher launcher_{windows_};
-    std::string commandLine_;  // whose arguments the first showing runs
+    std::wstring commandLine_;  // whose arguments the first showing runs
     dialogs::TSettings* settings_ = nullptr;
     ui::Form* aboutBox_ = nullptr;
 };

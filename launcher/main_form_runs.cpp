@@ -7,9 +7,11 @@
 #include <optional>
 #include <vector>
 
+#include "core/command_line.h"
 #include "core/path_text.h"
 #include "launcher/main_form.h"
 #include "resources/texts.h"
+#include "ui/code_page.h"
 #include "ui/error.h"
 #include "ui/file_search.h"
 #include "ui/system_api.h"
@@ -19,6 +21,9 @@ namespace {
 
 constexpr char kEnter = 13;
 constexpr int kFirstRoom = 256;
+// An entry's data when its text is not its file's name (a character that
+// the code page lacks).
+constexpr LPARAM kNotTheName = 1;
 
 // Releases a drop handle on every path out of the handler.
 class DropHandle {
@@ -30,11 +35,11 @@ class DropHandle {
 
     // The first dropped name, whole however long it is: a name cut to fit a
     // fixed buffer could name another file.
-    std::string FirstName() const {
-        UINT length = ui::api::DragQueryFileA(drop_, 0, nullptr, 0);
-        std::vector<char> name(length + 1, '\0');
-        ui::api::DragQueryFileA(drop_, 0, name.data(), length + 1);
-        return name.data();
+    core::CodePagePath FirstName() const {
+        UINT length = ui::api::DragQueryFileW(drop_, 0, nullptr, 0);
+        std::vector<wchar_t> name(length + 1, L'\0');
+        ui::api::DragQueryFileW(drop_, 0, name.data(), length + 1);
+        return ui::ToCodePage(name.data());
     }
 
  private:
@@ -46,7 +51,7 @@ class DropHandle {
 void TMainForm::RefreshList(const std::string& folder) {
     ui::ListBox::UpdateScope noRepaint(list_);
     list_.Clear();
-    ui::FileSearch search(core::path_text::IncludeTrailingBackslash(folder) + "*." + launcher_.State().ListExt);
+    ui::FileSearch search(ui::ToWide(core::path_text::IncludeTrailingBackslash(folder) + "*." + launcher_.State().ListExt));
     // Every kind of entry is enumerated; only folders (also "." and "..") are left out.
     int count = 0;
     int room = 0;
@@ -55,9 +60,11 @@ void TMainForm::RefreshList(const std::string& folder) {
         // Room for twice as many entries whenever it runs out: a list that
         // grows by a few entries at a time fills in quadratic time.
         if (count == room) room = list_.Reserve(room == 0 ? kFirstRoom : room);
-        LRESULT added = list_.Add(search.Entry().cFileName);
+        const core::CodePagePath name = ui::ToCodePage(search.Entry().cFileName);
+        LRESULT added = list_.Add(name.text.c_str());
         if (added == LB_ERR || added == LB_ERRSPACE) throw ui::Error(text::kCannotInsertLine);
         count = static_cast<int>(added) + 1;  // the list is unsorted: each entry goes last
+        if (!name.exact) list_.SetItemData(count - 1, kNotTheName);
     }
 }
 
@@ -67,8 +74,9 @@ void TMainForm::Follow(After after) {
 
 void TMainForm::ToolBtnExecClick() {
     const int selected = list_.SelectedIndex();
-    Follow(launcher_.RunListEntry(selected >= 0 ? std::optional(list_.Text(selected)) : std::nullopt,
-                                  list_.Count() > 0));
+    std::optional<core::CodePagePath> entry;
+    if (selected >= 0) entry = core::CodePagePath{list_.Text(selected), list_.ItemData(selected) != kNotTheName};
+    Follow(launcher_.RunListEntry(entry, list_.Count() > 0));
 }
 
 void TMainForm::ToolBtnOpenClick() {
@@ -84,7 +92,12 @@ void TMainForm::FilesDropped(HDROP drop) {
     Follow(after);  // once the drop is released
 }
 
-void TMainForm::FormShow() { launcher_.RunCommandLine(commandLine_, [this] { Close(); }); }
+void TMainForm::FormShow() {
+    // Split wide, so that each argument is known to be its name or not.
+    std::vector<core::CodePagePath> arguments;
+    for (const std::wstring& argument : core::SplitCommandLine(commandLine_)) arguments.push_back(ui::ToCodePage(argument));
+    launcher_.RunCommandLine(std::move(arguments), [this] { Close(); });
+}
 
 void TMainForm::HScrollListbox1KeyPress(char& key) {
     if (key != kEnter) return;

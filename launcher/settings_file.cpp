@@ -11,6 +11,7 @@
 #include "core/path_text.h"
 #include "launcher/settings_keys.h"
 #include "resources/texts.h"
+#include "ui/code_page.h"
 #include "ui/error.h"
 
 namespace launcher {
@@ -92,16 +93,21 @@ void IniFile::WriteSwitch(const settings_keys::Switch& item, bool on) { WriteStr
 
 std::string ExeFolder() {
     // A path cut at the buffer would name another folder: grow until it fits.
-    std::string path(MAX_PATH, '\0');
+    std::wstring path(MAX_PATH, L'\0');
     for (;;) {
-        const DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
         if (length == 0) throw ui::Error("GetModuleFileName failed");
         if (length < path.size()) {
             path.resize(length);
-            return std::string(core::path_text::FolderPart(path));
+            break;
         }
         path.resize(path.size() * 2);
     }
+    // Held another way, it would name another folder, with another settings file.
+    const core::CodePagePath exe = ui::ToCodePage(path);
+    const std::string folder(core::path_text::FolderPart(exe.text));
+    if (!exe.exact) throw ui::Error(core::FillIn(text::kExeFolderNotInCodePageFormat, {folder}));
+    return folder;
 }
 
 std::string SettingsFilePath() { return ExeFolder() + "kelvaro.ini"; }

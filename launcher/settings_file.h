@@ -11,7 +11,8 @@
 
 namespace launcher {
 
-// The executable's folder, with its trailing backslash.
+// The executable's folder, with its trailing backslash. Raises when its name
+// holds a character the code page lacks: the program cannot work there.
 std::string ExeFolder();
 // The settings file's path: ExeFolder() + "kelvaro.ini".
 std::string SettingsFilePath();

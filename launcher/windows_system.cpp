@@ -3,6 +3,7 @@
 #include "core/path_text.h"
 #include "resources/texts.h"
 #include "ui/application.h"
+#include "ui/code_page.h"
 #include "ui/file_search.h"
 #include "ui/system_api.h"
 
@@ -50,14 +51,17 @@ void WindowsSystem::Start(std::string_view program, const std::string& parameter
 }
 
 bool WindowsSystem::FileExists(const std::string& path) {
-    ui::FileSearch search(path);
+    ui::FileSearch search(ui::ToWide(path));
     return search.Found() && !(search.Entry().dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 std::optional<std::string> WindowsSystem::FindLongName(const std::string& path) {
-    ui::FileSearch search(path);
+    ui::FileSearch search(ui::ToWide(path));
     if (!search.Found()) return std::nullopt;
-    return std::string(search.Entry().cFileName);
+    // A long name the code page cannot hold would name another file: the
+    // name as given (a short one, say) still names this one.
+    const core::CodePagePath name = ui::ToCodePage(search.Entry().cFileName);
+    return name.exact ? std::optional(name.text) : std::nullopt;
 }
 
 std::optional<std::string> WindowsSystem::NewFileBeside(const std::string& path) {

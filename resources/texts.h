@@ -30,6 +30,14 @@ inline constexpr char kCannotInsertLine[] = "行を挿入できません";
 // %1 the path, %2 the part that cmd.exe would replace.
 inline constexpr char kCmdRewritesRunFormat[] =
     "%1 は実行できません。「%2」の部分がコマンド プロンプトで環境変数の値に置き換えられ、別のファイルとして読まれます";
+// %1 the name as the system code page holds it, which is not the name.
+inline constexpr char kNotInCodePageRunFormat[] =
+    "%1 は実行できません。名前にシステムの文字コードにない文字が含まれ、別のファイルとして読まれます";
+inline constexpr char kNotInCodePageSaveFormat[] =
+    "%1 には保存できません。名前にシステムの文字コードにない文字が含まれ、別の名前で保存されます";
+inline constexpr char kExeFolderNotInCodePageFormat[] =
+    "kelvaro.exe のあるフォルダ %1 の名前にシステムの文字コードにない文字が含まれているため、設定ファイルを読み書きできません。"
+    "別のフォルダに置いて起動してください";
 // Saving: %1 the file named; %2 why the dump failed, one of the reasons
 // after it (%1 there: netsh's exit code).
 inline constexpr char kSaveFolderRefusedFormat[] = "%1 に保存できません。フォルダに書き込めません";

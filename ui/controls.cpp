@@ -1,5 +1,7 @@
 #include "ui/controls.h"
 
+#include "ui/code_page.h"
+
 namespace ui {
 
 std::string Control::Text() const {
@@ -8,6 +10,12 @@ std::string Control::Text() const {
     int copied = GetWindowTextA(handle_, text.data(), length + 1);
     text.resize(static_cast<std::size_t>(copied));
     return text;
+}
+
+core::CodePagePath Control::ExactText() const {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(handle_)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(handle_, text.data(), static_cast<int>(text.size()))));
+    return ToCodePage(text);
 }
 
 SIZE TextSize(HFONT font, const std::string& text) {

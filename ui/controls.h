@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "core/code_page_path.h"
+
 namespace ui {
 
 class Control {
@@ -15,6 +17,8 @@ class Control {
     HWND Handle() const { return handle_; }
 
     std::string Text() const;
+    // The text as the code page holds it, and whether that is the text.
+    core::CodePagePath ExactText() const;
     void SetText(const std::string& text) { SetWindowTextA(handle_, text.c_str()); }
     void Focus() { SetFocus(handle_); }
 

@@ -8,6 +8,7 @@
 #include "core/path_text.h"
 #include "core/placement.h"
 #include "ui/application.h"
+#include "ui/code_page.h"
 #include "ui/screen.h"
 #include "ui/system_api.h"
 
@@ -50,10 +51,14 @@ LRESULT CALLBACK PlaceWhenShown(HWND dialog, UINT message, WPARAM wParam, LPARAM
 }  // namespace
 
 FileDialog::FileDialog(Kind kind, const char* filter)
-    : kind_(kind), filter_(core::path_text::ReplaceChar(filter, '|', '\0') + std::string(2, '\0')) {}
+    : kind_(kind), filter_(ToWide(core::path_text::ReplaceChar(filter, '|', '\0') + std::string(2, '\0'))) {}
+
+void FileDialog::SetInitialDir(const std::string& folder) { initialDir_ = ToWide(folder); }
+
+core::CodePagePath FileDialog::FileName() const { return ToCodePage(fileName_); }
 
 UINT_PTR CALLBACK FileDialog::PlacementHook(HWND hook, UINT message, WPARAM, LPARAM lParam) {
-    const auto* notice = reinterpret_cast<OFNOTIFYA*>(lParam);
+    const auto* notice = reinterpret_cast<OFNOTIFYW*>(lParam);
     if (message != WM_NOTIFY || notice->hdr.code != CDN_INITDONE) return 0;
     // An explorer-style hook runs in a child of the dialog.
     HWND dialog = GetParent(hook);
@@ -64,9 +69,9 @@ UINT_PTR CALLBACK FileDialog::PlacementHook(HWND hook, UINT message, WPARAM, LPA
 }
 
 bool FileDialog::Execute(HWND owner) {
-    std::vector<char> file(kFileBufferSize, '\0');
+    std::vector<wchar_t> file(kFileBufferSize, L'\0');
     fileName_.copy(file.data(), file.size() - 1);
-    OPENFILENAMEA ofn{};
+    OPENFILENAMEW ofn{};
     ofn.lStructSize = sizeof ofn;
     ofn.hwndOwner = owner;
     ofn.lpstrFilter = filter_.c_str();
@@ -80,7 +85,7 @@ bool FileDialog::Execute(HWND owner) {
     BOOL confirmed;
     {
         TaskWindowsDisabled others(owner);
-        confirmed = kind_ == Kind::Open ? api::GetOpenFileNameA(&ofn) : api::GetSaveFileNameA(&ofn);
+        confirmed = kind_ == Kind::Open ? api::GetOpenFileNameW(&ofn) : api::GetSaveFileNameW(&ofn);
     }
     if (!confirmed) return false;
     fileName_ = file.data();

@@ -1,5 +1,6 @@
-// A directory search (FindFirstFileA and on), closed on every path out of its
-// scope.
+// A directory search (FindFirstFileW and on), closed on every path out of its
+// scope. Wide, so that a name the system code page cannot hold is seen as it
+// is (ui/code_page.h), not as the look-alike the "A" functions would give.
 #pragma once
 
 #include <windows.h>
@@ -10,7 +11,7 @@ namespace ui {
 
 class FileSearch {
  public:
-    explicit FileSearch(const std::string& pattern) : handle_(FindFirstFileA(pattern.c_str(), &entry_)) {}
+    explicit FileSearch(const std::wstring& pattern) : handle_(FindFirstFileW(pattern.c_str(), &entry_)) {}
     ~FileSearch() {
         if (handle_ != INVALID_HANDLE_VALUE) FindClose(handle_);
     }
@@ -18,11 +19,11 @@ class FileSearch {
     FileSearch& operator=(const FileSearch&) = delete;
 
     bool Found() const { return handle_ != INVALID_HANDLE_VALUE; }
-    bool Next() { return FindNextFileA(handle_, &entry_) != FALSE; }
-    const WIN32_FIND_DATAA& Entry() const { return entry_; }
+    bool Next() { return FindNextFileW(handle_, &entry_) != FALSE; }
+    const WIN32_FIND_DATAW& Entry() const { return entry_; }
 
  private:
-    WIN32_FIND_DATAA entry_{};
+    WIN32_FIND_DATAW entry_{};
     HANDLE handle_;
 };
 

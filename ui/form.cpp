@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "ui/application.h"
+#include "ui/code_page.h"
 #include "ui/screen.h"
 
 namespace ui {
@@ -60,10 +61,17 @@ void Form::CreateWindowNow(const Style& style) {
 
 HWND Form::CreateControl(const char* className, const char* text, DWORD style, DWORD exStyle, const Bounds& bounds,
                          int id, HWND parent) {
-    HWND control = CreateWindowExA(exStyle, className, text, style | WS_CHILD, bounds.left, bounds.top, bounds.width,
-                                   bounds.height,
-                                   parent ? parent : Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                   GetModuleHandleA(nullptr), nullptr);
+    HWND owner = parent ? parent : Handle();
+    HMENU identifier = reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));
+    // An edit keeps its text in the code page it was made in: made wide, it
+    // holds what the user types or pastes as it is (Control::ExactText).
+    HWND control = lstrcmpiA(className, "EDIT") == 0
+                       ? CreateWindowExW(exStyle, ToWide(className).c_str(), ToWide(text ? text : "").c_str(),
+                                         style | WS_CHILD, bounds.left, bounds.top, bounds.width, bounds.height, owner,
+                                         identifier, GetModuleHandleA(nullptr), nullptr)
+                       : CreateWindowExA(exStyle, className, text, style | WS_CHILD, bounds.left, bounds.top,
+                                         bounds.width, bounds.height, owner, identifier, GetModuleHandleA(nullptr),
+                                         nullptr);
     if (!control) throw Error("CreateWindowEx failed");
     if (HFONT font = FontHandle()) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     return control;

@@ -26,6 +26,9 @@ class ListBox : public Window {
     // The selected entry of a single-selection list; -1 (LB_ERR) for none.
     int SelectedIndex() const { return static_cast<int>(SendMessageA(Handle(), LB_GETCURSEL, 0, 0)); }
     std::string Text(int index) const;
+    // A value kept with an entry (0 unless set).
+    LPARAM ItemData(int index) const { return SendMessageA(Handle(), LB_GETITEMDATA, index, 0); }
+    void SetItemData(int index, LPARAM data) { SendMessageA(Handle(), LB_SETITEMDATA, index, data); }
     void SetItemHeight(int height) { SendMessageA(Handle(), LB_SETITEMHEIGHT, 0, height); }
     // Makes room for `more` entries beyond those present; returns the room now
     // known to be there (the count plus `more`).

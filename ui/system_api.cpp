@@ -67,8 +67,8 @@ HINSTANCE WINAPI ShellExecuteA(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR para
 
 BOOL WINAPI ShellExecuteExA(SHELLEXECUTEINFOA* info) { KELVARO_BOUND("shell32.dll", ShellExecuteExA)(info); }
 
-UINT DragQueryFileA(HDROP drop, UINT index, LPSTR name, UINT size) {
-    KELVARO_BOUND("shell32.dll", DragQueryFileA)(drop, index, name, size);
+UINT DragQueryFileW(HDROP drop, UINT index, LPWSTR name, UINT size) {
+    KELVARO_BOUND("shell32.dll", DragQueryFileW)(drop, index, name, size);
 }
 
 void DragFinish(HDROP drop) { KELVARO_BOUND("shell32.dll", DragFinish)(drop); }
@@ -77,13 +77,13 @@ LPITEMIDLIST SHBrowseForFolderA(LPBROWSEINFOA browse) {
     KELVARO_BOUND("shell32.dll", SHBrowseForFolderA)(browse);
 }
 
-BOOL SHGetPathFromIDListA(LPCITEMIDLIST item, LPSTR path) {
-    KELVARO_BOUND("shell32.dll", SHGetPathFromIDListA)(item, path);
+BOOL SHGetPathFromIDListW(LPCITEMIDLIST item, LPWSTR path) {
+    KELVARO_BOUND("shell32.dll", SHGetPathFromIDListW)(item, path);
 }
 
-BOOL GetOpenFileNameA(LPOPENFILENAMEA ofn) { KELVARO_BOUND("comdlg32.dll", GetOpenFileNameA)(ofn); }
+BOOL GetOpenFileNameW(LPOPENFILENAMEW ofn) { KELVARO_BOUND("comdlg32.dll", GetOpenFileNameW)(ofn); }
 
-BOOL GetSaveFileNameA(LPOPENFILENAMEA ofn) { KELVARO_BOUND("comdlg32.dll", GetSaveFileNameA)(ofn); }
+BOOL GetSaveFileNameW(LPOPENFILENAMEW ofn) { KELVARO_BOUND("comdlg32.dll", GetSaveFileNameW)(ofn); }
 
 void CoTaskMemFree(void* memory) { KELVARO_BOUND("ole32.dll", CoTaskMemFree)(memory); }
 

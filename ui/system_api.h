@@ -31,12 +31,12 @@ BOOL ImageList_GetIconSize(HIMAGELIST list, int* width, int* height);
 
 HINSTANCE WINAPI ShellExecuteA(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters, LPCSTR directory, INT show);
 BOOL WINAPI ShellExecuteExA(SHELLEXECUTEINFOA* info);
-UINT DragQueryFileA(HDROP drop, UINT index, LPSTR name, UINT size);
+UINT DragQueryFileW(HDROP drop, UINT index, LPWSTR name, UINT size);
 void DragFinish(HDROP drop);
 LPITEMIDLIST SHBrowseForFolderA(LPBROWSEINFOA browse);
-BOOL SHGetPathFromIDListA(LPCITEMIDLIST item, LPSTR path);
-BOOL GetOpenFileNameA(LPOPENFILENAMEA ofn);
-BOOL GetSaveFileNameA(LPOPENFILENAMEA ofn);
+BOOL SHGetPathFromIDListW(LPCITEMIDLIST item, LPWSTR path);
+BOOL GetOpenFileNameW(LPOPENFILENAMEW ofn);
+BOOL GetSaveFileNameW(LPOPENFILENAMEW ofn);
 void CoTaskMemFree(void* memory);
 HRESULT CoCreateInstance(REFCLSID type, IUnknown* outer, DWORD context, REFIID wanted, void** object);
 BSTR SysAllocString(const OLECHAR* text);

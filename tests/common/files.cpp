@@ -25,24 +25,36 @@ void WriteText(const std::string& path, const std::string& text) {
     CloseHandle(file);
 }
 
-void RemoveTree(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+namespace {
+
+// Wide, so that names the code page cannot hold go too.
+void RemoveTree(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) return;
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        DeleteFileA(path.c_str());
+        DeleteFileW(path.c_str());
         return;
     }
-    WIN32_FIND_DATAA entry;
-    HANDLE search = FindFirstFileA((path + "\\*").c_str(), &entry);
+    WIN32_FIND_DATAW entry;
+    HANDLE search = FindFirstFileW((path + L"\\*").c_str(), &entry);
     if (search != INVALID_HANDLE_VALUE) {
         do {
-            const std::string name = entry.cFileName;
-            if (name != "." && name != "..") RemoveTree(path + "\\" + name);
-        } while (FindNextFileA(search, &entry));
+            const std::wstring name = entry.cFileName;
+            if (name != L"." && name != L"..") RemoveTree(path + L"\\" + name);
+        } while (FindNextFileW(search, &entry));
         FindClose(search);
     }
-    RemoveDirectoryA(path.c_str());
+    RemoveDirectoryW(path.c_str());
+}
+
+}  // namespace
+
+void RemoveTree(const std::string& path) {
+    std::wstring wide(path.size(), L'\0');
+    wide.resize(static_cast<std::size_t>(
+        MultiByteToWideChar(CP_ACP, 0, path.data(), static_cast<int>(path.size()), wide.data(), static_cast<int>(wide.size()))));
+    RemoveTree(wide);
 }
 
 std::string ExeFolder() {

@@ -91,4 +91,34 @@ TEST(BadInput, NamesWithShellCharactersReachNetshExactly) {
     EXPECT_EQ(e2e::WaitForNetshLog(installation, expected.size()), expected);
 }
 
+// Started from a folder whose name code page 932 cannot hold ("café", which
+// the "A" functions would read as "cafe", a folder beside it), it says why,
+// ends, and writes no settings file anywhere.
+TEST(BadInput, AFolderTheCodePageCannotNameIsReportedAndNothingWritten) {
+    e2e::Installation installation;
+    std::wstring exe(MAX_PATH, L'\0');
+    exe.resize(MultiByteToWideChar(CP_ACP, 0, installation.Exe().c_str(), -1, exe.data(), MAX_PATH) - 1);
+    const std::wstring folder = exe.substr(0, exe.rfind(L'\\')) + L"\\caf\u00e9";
+    ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+    ASSERT_TRUE(CreateDirectoryA((installation / "cafe").c_str(), nullptr));
+    ASSERT_TRUE(CopyFileW(exe.c_str(), (folder + L"\\kelvaro.exe").c_str(), FALSE));
+    e2e::Process kelvaro(folder + L"\\kelvaro.exe", folder);
+    HWND box = kelvaro.Dialog();
+    ASSERT_NE(box, nullptr);
+    std::string texts;
+    EnumChildWindows(box, [](HWND child, LPARAM all) {
+        char text[512] = {};
+        GetWindowTextA(child, text, sizeof text);
+        *reinterpret_cast<std::string*>(all) += text;
+        return TRUE;
+    }, reinterpret_cast<LPARAM>(&texts));
+    EXPECT_NE(texts.find("caf?\\ \x82\xCC\x96\xBC\x91O"), std::string::npos) << texts;  // "caf?\ の名前"
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    DWORD exitCode = 0;
+    ASSERT_TRUE(kelvaro.WaitForExit(&exitCode));
+    EXPECT_EQ(exitCode, 1u);
+    EXPECT_EQ(GetFileAttributesW((folder + L"\\kelvaro.ini").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(GetFileAttributesA((installation / "cafe\\kelvaro.ini").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
 }  // namespace

@@ -57,6 +57,14 @@ Process::Process(const Installation& installation, const std::string& arguments)
         throw std::runtime_error("cannot start " + installation.Exe());
 }
 
+Process::Process(const std::wstring& exe, const std::wstring& folder) {
+    std::wstring commandLine = L"\"" + exe + L"\"";
+    STARTUPINFOW startup{sizeof startup};
+    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
+                        &info_))
+        throw std::runtime_error("cannot start the program");
+}
+
 Process::~Process() {
     if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(info_.hProcess, 99);
     CloseHandle(info_.hThread);

@@ -27,6 +27,8 @@ class Installation : public test_files::TempFolder {
 class Process {
  public:
     Process(const Installation& installation, const std::string& arguments = "");
+    // A copy of the program at a path that may hold any character, started in its folder.
+    Process(const std::wstring& exe, const std::wstring& folder);
     ~Process();
     Process(const Process&) = delete;
     Process& operator=(const Process&) = delete;

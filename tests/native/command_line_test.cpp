@@ -22,6 +22,8 @@ TEST(CommandLine, QuotesGroupAndAreDropped) {
     EXPECT_EQ(SplitCommandLine("k C:\\\"my nsh\"\\a b"), (Args{"C:\\my nsh\\a", "b"}));
     EXPECT_EQ(SplitCommandLine("k \"unclosed quote"), Args{"unclosed quote"});
     EXPECT_EQ(SplitCommandLine("k a\"\"b"), Args{"ab"});
+    // The wide line the same way; 0x8340 has no lead byte to step over.
+    EXPECT_EQ(SplitCommandLine(L"k \"\" \"a b\" \x8340\"x\""), (std::vector<std::wstring>{L"a b", L"\x8340x"}));
 }
 
 TEST(CommandLine, LeadingPairOfQuotesIsSkipped) {

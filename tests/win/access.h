@@ -27,7 +27,9 @@ struct Access {
     static ui::ToolBar& ToolBar(launcher::TMainForm& form) { return form.toolBar_; }
     static void LoadSettings(launcher::TMainForm& form) { form.LoadSettings(); }
     static void RefreshList(launcher::TMainForm& form, const std::string& folder) { form.RefreshList(folder); }
-    static void SetCommandLine(launcher::TMainForm& form, std::string line) { form.commandLine_ = std::move(line); }
+    static void SetCommandLine(launcher::TMainForm& form, std::wstring line) { form.commandLine_ = std::move(line); }
+    // What the first showing does: runs the command line.
+    static void FormShow(launcher::TMainForm& form) { form.FormShow(); }
     // The launcher of the window asks `system` from now on.
     static void UseSystem(launcher::TMainForm& form, launcher::System& system) { form.launcher_.system_ = &system; }
     static void SetShellExecute(launcher::WindowsSystem& system, launcher::WindowsSystem::ShellExecuteFunction function) {

@@ -8,7 +8,7 @@ namespace {
 
 TEST_F(MainFormTest, CommandLineRunsItsScriptsInTurnThenTheProgramEnds) {
     system.files = {"C:\\a.nsh", "C:\\b c.nsh"};
-    Create("kelvaro.exe C:\\a.nsh \"C:\\b c.nsh\"").Show();
+    Create(L"kelvaro.exe C:\\a.nsh \"C:\\b c.nsh\"").Show();
     EXPECT_EQ(system.log, std::vector<std::string>{test::RunLogged("C:\\a.nsh")});
     system.EndOldest(0);
     EXPECT_EQ(system.log.back(), test::RunLogged("C:\\b c.nsh"));

@@ -36,10 +36,10 @@ class MainFormTest : public testing::Test {
     }
 
     TMainForm& Create() {
-        return Create("kelvaro.exe");  // not the test program's own arguments
+        return Create(L"kelvaro.exe");  // not the test program's own arguments
     }
     // A main window started with this command line.
-    TMainForm& Create(const std::string& commandLine) {
+    TMainForm& Create(const std::wstring& commandLine) {
         form = std::make_unique<TMainForm>();
         test::Access::SetMainForm(form.get());
         test::Access::SetCommandLine(*form, commandLine);

@@ -15,6 +15,7 @@
 #include "tests/common/registry.h"
 #include "tests/win/main_form_fixture.h"
 #include "tests/win/simulated_screens.h"
+#include "ui/code_page.h"
 #include "ui/system_api.h"
 
 namespace {
@@ -45,16 +46,18 @@ class RunActionsTest : public MainFormTest {
 
 };
 
-// A drop handle as the shell makes one, holding these names.
-HDROP MakeDrop(const std::vector<std::string>& names) {
-    std::size_t size = sizeof(DROPFILES) + 1;
-    for (const std::string& name : names) size += name.size() + 1;
+// A drop handle as the shell makes one, holding these names (wide, as
+// Explorer's are).
+HDROP MakeDrop(const std::vector<std::wstring>& names) {
+    std::size_t size = sizeof(DROPFILES) + sizeof(wchar_t);
+    for (const std::wstring& name : names) size += (name.size() + 1) * sizeof(wchar_t);
     HGLOBAL memory = GlobalAlloc(GHND, size);
     auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
     drop->pFiles = sizeof(DROPFILES);
-    char* next = reinterpret_cast<char*>(drop + 1);
-    for (const std::string& name : names) {
-        std::memcpy(next, name.c_str(), name.size() + 1);
+    drop->fWide = TRUE;
+    auto* next = reinterpret_cast<wchar_t*>(drop + 1);
+    for (const std::wstring& name : names) {
+        std::memcpy(next, name.c_str(), (name.size() + 1) * sizeof(wchar_t));
         next += name.size() + 1;
     }
     GlobalUnlock(memory);
@@ -129,7 +132,7 @@ TEST_F(RunActionsTest, DropHandsOnTheFirstNameWholeAndReleasesTheHandle) {
     test::WriteText(longName.substr(0, 254), "");  // what a cut name would find
     TMainForm& main = CreateWithScripts("Close=1\r\n");
     system.files.insert(longName);
-    HDROP drop = MakeDrop({longName, folder / "a.nsh"});
+    HDROP drop = MakeDrop({ui::ToWide(longName), ui::ToWide(folder / "a.nsh")});
     PostMessageA(main.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
     test::Pump();
     EXPECT_EQ(system.log, std::vector<std::string>{test::RunLogged(longName)});
@@ -277,6 +280,45 @@ TEST(WindowsSystem, LongNamesVariablesAndTheOverwriteQuestion) {
     EXPECT_EQ(boxes.Shown()[0].text, "上書きしますがよろしいですか？");
     EXPECT_EQ(boxes.Shown()[0].caption, "設定ファイルの保存");
     EXPECT_EQ(boxes.Shown()[0].type, static_cast<UINT>(MB_OKCANCEL | MB_ICONEXCLAMATION));
+}
+
+// Names with characters that code page 932 lacks: Windows' "A" functions
+// would make "café" into "cafe", "¥" into "\" and "〜" into "?", a pattern.
+TEST(CodePage, OnlyNamesTheCodePageHoldsAreExact) {
+    const std::pair<std::wstring, core::CodePagePath> names[] = {
+        {L"caf\u00e9.nsh", {"caf?.nsh", false}},
+        {L"a\u00a5b.nsh", {"a?b.nsh", false}},
+        {L"\u30b5\u30fc\u30d0\u301c.nsh", {"\x83\x54\x81\x5b\x83\x6f?.nsh", false}},
+        {L"\u8868\u30bd \uff2d\uff33.nsh", {"\x95\x5c\x83\x5c \x82\x6c\x82\x72.nsh", true}},
+    };
+    for (const auto& [wide, narrow] : names) EXPECT_EQ(ui::ToCodePage(wide), narrow) << narrow.text;
+}
+
+// Listed, dropped, chosen or named on the command line, such a name is
+// refused, and the file its look-alike names never runs.
+TEST_F(RunActionsTest, NamesTheCodePageLacksAreRefusedOnEveryRoute) {
+    const std::wstring cafe = ui::ToWide(folder.Path()) + L"\\caf\u00e9.nsh";
+    CloseHandle(CreateFileW(cafe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+    test::WriteText(folder / "cafe.nsh", "");
+    system.files = {folder / "cafe.nsh", folder / "caf?.nsh"};
+    TMainForm& main = CreateWithScripts();
+    Select(IndexOf("caf?.nsh"));
+    PostMessageA(List().Handle(), WM_KEYDOWN, VK_RETURN, 1);
+    test::Pump();
+    PostMessageA(main.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({cafe})), 0);
+    test::Pump();
+    std::wstring typed = cafe;
+    test::DialogDriver driver([](HWND dialog, void* name) {
+        test::SetFileNameField(dialog, *static_cast<std::wstring*>(name));
+        test::PressButton(dialog, IDOK);
+    }, &typed);
+    ClickToolButton(launcher::kToolBtnOpen);
+    ASSERT_TRUE(driver.Done());
+    test::Access::SetCommandLine(main, L"k \"" + cafe + L"\"");
+    test::Access::FormShow(main);
+    const std::string refused = "error " + folder / "caf?.nsh" + " は実行できません。名前にシステムの文字コードにない";
+    ASSERT_EQ(system.log.size(), 4u);
+    for (const std::string& entry : system.log) EXPECT_EQ(entry.substr(0, refused.size()), refused);
 }
 
 TEST(CmdDelayedExpansion, TheUsersSwitchWhereSetElseTheMachines) {

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "launcher/settings_file.h"
+#include "ui/code_page.h"
 #include "tests/win/main_form_fixture.h"
 #include "tests/win/simulated_screens.h"
 
@@ -87,6 +88,15 @@ TEST_F(SettingsDialogTest, InvalidFoldersAreRefusedAndTheFileIsUntouched) {
         EXPECT_TRUE(settings.Visible());
         EXPECT_EQ(edtDirOpen().Text(), bad) << "left as the user typed it";
     }
+    // A folder the code page cannot name, typed or pasted as it is, beside
+    // the folder its look-alike names.
+    const std::wstring cafe = ui::ToWide(folder.Path()) + L"\\caf\u00e9";
+    CreateDirectoryW(cafe.c_str(), nullptr);
+    CreateDirectoryA((folder / "cafe").c_str(), nullptr);
+    SetWindowTextW(edtDirOpen().Handle(), cafe.c_str());
+    Click(btnSet());
+    EXPECT_EQ(boxes.Shown().back().text, "フォルダ設定が不正です");
+    EXPECT_EQ(test::ReadText(test::SettingsPath()), "[DIR]\r\nLoadFolder=" + folder.Path() + "\r\n");
 }
 
 TEST_F(SettingsDialogTest, DeclinedConfirmationKeepsTheDialogAndItsChanges) {

@@ -7,6 +7,7 @@
 
 #include "tests/win/access.h"
 #include "ui/application.h"
+#include "ui/code_page.h"
 
 namespace test {
 
@@ -150,16 +151,19 @@ std::string FileNameField(HWND dialog) {
     return text;
 }
 
-void SetFileNameField(HWND dialog, const std::string& text) {
+void SetFileNameField(HWND dialog, const std::string& text) { SetFileNameField(dialog, ui::ToWide(text)); }
+
+void SetFileNameField(HWND dialog, const std::wstring& text) {
     HWND field = GetDlgItem(dialog, cmb13);
     if (!field) field = GetDlgItem(dialog, edt1);
-    SetWindowTextA(field, text.c_str());
+    SetWindowTextW(field, text.c_str());
 }
 
 std::string FolderShown(HWND dialog) {
-    char folder[MAX_PATH] = {};
-    SendMessageA(dialog, CDM_GETFOLDERPATH, MAX_PATH, reinterpret_cast<LPARAM>(folder));
-    return folder;
+    // The dialogs are wide: so is what they answer.
+    wchar_t folder[MAX_PATH] = {};
+    SendMessageW(dialog, CDM_GETFOLDERPATH, MAX_PATH, reinterpret_cast<LPARAM>(folder));
+    return ui::ToCodePage(folder).text;
 }
 
 void PressButton(HWND dialog, int id) {

@@ -116,6 +116,7 @@ std::string FileNameField(HWND dialog);
 // The folder a file dialog shows.
 std::string FolderShown(HWND dialog);
 void SetFileNameField(HWND dialog, const std::string& text);
+void SetFileNameField(HWND dialog, const std::wstring& text);
 void PressButton(HWND dialog, int id);
 
 // A program in the system folder, as Windows names it.
