@@ -91,6 +91,13 @@ TEST(BadInput, NamesWithShellCharactersReachNetshExactly) {
     EXPECT_EQ(e2e::WaitForNetshLog(installation, expected.size()), expected);
 }
 
+BOOL CALLBACK AppendText(HWND window, LPARAM texts) {
+    char text[512] = {};
+    GetWindowTextA(window, text, sizeof text);
+    *reinterpret_cast<std::string*>(texts) += text;
+    return TRUE;
+}
+
 // Started from a folder whose name code page 932 cannot hold ("café", which
 // the "A" functions would read as "cafe", a folder beside it), it says why,
 // ends, and writes no settings file anywhere.
@@ -106,12 +113,7 @@ TEST(BadInput, AFolderTheCodePageCannotNameIsReportedAndNothingWritten) {
     HWND box = kelvaro.Dialog();
     ASSERT_NE(box, nullptr);
     std::string texts;
-    EnumChildWindows(box, [](HWND child, LPARAM all) {
-        char text[512] = {};
-        GetWindowTextA(child, text, sizeof text);
-        *reinterpret_cast<std::string*>(all) += text;
-        return TRUE;
-    }, reinterpret_cast<LPARAM>(&texts));
+    EnumChildWindows(box, &AppendText, reinterpret_cast<LPARAM>(&texts));
     EXPECT_NE(texts.find("caf?\\ \x82\xCC\x96\xBC\x91O"), std::string::npos) << texts;  // "caf?\ の名前"
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     DWORD exitCode = 0;
