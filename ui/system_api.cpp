@@ -7,10 +7,20 @@
 namespace ui::api {
 namespace {
 
+// A DLL of the system folder, by its full path: a bare name is looked for in
+// the exe's folder first, where anyone who can write there could put one for
+// the elevated program to run.
+HMODULE LoadSystemLibrary(const char* dll) {
+    char folder[MAX_PATH];
+    const UINT length = GetSystemDirectoryA(folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return nullptr;
+    return LoadLibraryA((std::string(folder, length) + "\\" + dll).c_str());
+}
+
 // The function `name` of `dll`, found once; `Function` only names its type.
 template <class Function>
 Function* Bind(const char* dll, const char* name) {
-    HMODULE module = LoadLibraryA(dll);
+    HMODULE module = LoadSystemLibrary(dll);
     FARPROC proc = module ? GetProcAddress(module, name) : nullptr;
     if (!proc) throw Error(std::string("Cannot find ") + name + " in " + dll);
     return reinterpret_cast<Function*>(reinterpret_cast<void*>(proc));

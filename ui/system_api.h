@@ -1,5 +1,5 @@
 // The few functions of shell32, comdlg32, ole32, oleaut32 and advapi32 that
-// the program uses, bound on first use. Loading those DLLs (and, under Wine,
+// the program uses, bound on first use from the system folder. Loading those DLLs (and, under Wine,
 // the many they pull in) at start-up would cost more than the rest of the
 // start-up together, and only some actions need them.
 #pragma once
