@@ -17,6 +17,7 @@ add_library(kelvaro_ui STATIC
   ui/picture_bitmaps.cpp
   ui/shell.cpp
   ui/system_api.cpp
+  ui/system_colors.cpp
   ui/toolbar.cpp
   ui/window.cpp)
 # uuid: the shell's interface and class identifiers, data linked in.

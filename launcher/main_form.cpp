@@ -9,6 +9,7 @@
 #include "ui/picture_bitmaps.h"
 #include "ui/screen.h"
 #include "ui/system_api.h"
+#include "ui/system_colors.h"
 
 namespace launcher {
 namespace {
@@ -78,7 +79,8 @@ void TMainForm::CreateControls() {
 ui::ImageList TMainForm::CreateToolImages() const {
     const core::art::Picture* pictures[core::art::kToolImageCount];
     for (int i = 0; i < core::art::kToolImageCount; ++i) pictures[i] = &core::art::ToolImage(i);
-    return ui::CreateImageList(pictures, core::art::kToolImageCount, Scale(core::art::kToolImageSize));
+    return ui::CreateImageList(pictures, core::art::kToolImageCount, Scale(core::art::kToolImageSize),
+                               ui::colors::PicturePalette());
 }
 
 SIZE TMainForm::ButtonSize() const { return {Scale(lay::kButtonWidth), Scale(lay::kButtonHeight)}; }
@@ -106,11 +108,15 @@ void TMainForm::ClientResized(int width, int height) {
     SetWindowPos(list_.Handle(), nullptr, 0, barHeight, width, listHeight, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void TMainForm::DpiChanged() {
-    if (!ControlsCreated()) return;  // made with the window, at its density
+void TMainForm::ApplyToolImages() {
     ui::ImageList images = CreateToolImages();
     toolBar_.SetMetrics(images.Get(), ButtonSize(), Scale(lay::kSeparatorWidth));
     images_ = std::move(images);  // the bar has let the old list go
+}
+
+void TMainForm::DpiChanged() {
+    if (!ControlsCreated()) return;  // made with the window, at its density
+    ApplyToolImages();
     list_.SetItemHeight(Scale(lay::kListItemHeight));  // the new font reset it
     ApplyIcons();
     RECT client;
@@ -143,6 +149,11 @@ void TMainForm::AcceptDropsFromExplorer() {
     if (!ui::api::changeWindowMessageFilterEx) return;
     for (UINT message : kDropMessages)
         ui::api::changeWindowMessageFilterEx(Handle(), message, kMessageFilterAllow, nullptr);
+}
+
+void TMainForm::ColorsChanged() {
+    ApplyToolImages();
+    InvalidateRect(toolBar_.Handle(), nullptr, TRUE);
 }
 
 void TMainForm::ControlCommand(int id, int code) {

@@ -3,8 +3,9 @@
 // The window only routes what the user does: the launcher (launcher.h)
 // decides what runs and what follows. Its handlers, by what the user does,
 // and the file that holds them:
-//   main_form.cpp           the window: creation, layout, densities, FormCreate,
-//                           the tool buttons' table and commands, the keys
+//   main_form.cpp           the window: creation, layout, densities, colours,
+//                           FormCreate, the tool buttons' table and commands,
+//                           the keys
 //   main_form_runs.cpp      the list and the runs: RefreshList, ToolBtnExecClick,
 //                           ToolBtnOpenClick, FilesDropped, FormShow (the command
 //                           line), HScrollListbox1DblClick, HScrollListbox1KeyPress
@@ -66,6 +67,7 @@ class TMainForm : public ui::Form {
     void ControlCommand(int id, int code) override;
     void ClientResized(int width, int height) override;
     void DpiChanged() override;
+    void ColorsChanged() override;
     // Esc closes, wherever it is typed; Enter in the list runs the selection.
     void KeyPress(HWND target, char& key) override;
     void FilesDropped(HDROP drop) override;
@@ -86,6 +88,7 @@ class TMainForm : public ui::Form {
     void CreateToolBar();
     void CreateList();
     ui::ImageList CreateToolImages() const;
+    void ApplyToolImages();
     SIZE ButtonSize() const;
     void ApplyIcons();
     // Lets a drop from Explorer through to the window when it runs elevated.

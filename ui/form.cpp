@@ -11,6 +11,11 @@ namespace {
 constexpr int kModalCancel = IDCANCEL;
 constexpr char kEsc = 27;
 
+BOOL CALLBACK TellColorsChanged(HWND child, LPARAM) {
+    SendMessageA(child, WM_SYSCOLORCHANGE, 0, 0);
+    return TRUE;
+}
+
 }  // namespace
 
 Form::~Form() { Application::Instance().RemoveForm(this); }
@@ -145,6 +150,12 @@ void Form::RestoreFocus() {
     if (target) SetFocus(target);
 }
 
+// Common controls keep the colours they draw with until they are told.
+void Form::SystemColorsChanged() {
+    EnumChildWindows(Handle(), &TellColorsChanged, 0);
+    ColorsChanged();
+}
+
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CLOSE:
@@ -166,6 +177,12 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
         if (lParam) ControlCommand(LOWORD(wParam), HIWORD(wParam));
         return 0;
+    case WM_SYSCOLORCHANGE:
+        SystemColorsChanged();
+        return 0;
+    case WM_SETTINGCHANGE:
+        if (wParam == SPI_SETHIGHCONTRAST) ColorsChanged();
+        return CallDefault(message, wParam, lParam);
     case WM_DROPFILES:
         FilesDropped(reinterpret_cast<HDROP>(wParam));
         return 0;

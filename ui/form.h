@@ -124,6 +124,9 @@ class Form : public Window {
     // made yet (ControlsCreated()).
     virtual void DpiChanged() {}
     bool ControlsCreated() const { return controlsCreated_; }
+    // The system's colours or its high-contrast setting changed; the controls
+    // have been told. What the form drew from them is made again here.
+    virtual void ColorsChanged() {}
     // Colours of a static or check box control; null for the standard ones.
     virtual HBRUSH ControlColor(HWND /*control*/, HDC /*dc*/) { return nullptr; }
 
@@ -152,6 +155,7 @@ class Form : public Window {
     // Fonts, images and layout at `dpi`, where the window is or is about to be.
     void AdoptDpi(int dpi);
     void MovedToDpi(int dpi, const RECT& suggested);
+    void SystemColorsChanged();
 
     std::unique_ptr<Style> deferred_;  // how to make a dialog's window, until its first showing
     std::deque<Font> fonts_;  // the form's own first; addresses stay as fonts are added
