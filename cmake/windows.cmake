@@ -10,6 +10,7 @@ add_library(kelvaro_ui STATIC
   ui/screen.cpp
   ui/file_dialog.cpp
   ui/form.cpp
+  ui/form_commands.cpp
   ui/form_placement.cpp
   ui/label.cpp
   ui/list_box.cpp
@@ -73,6 +74,7 @@ endif()
 add_executable(kelvaro_win_tests
   tests/win/test_main.cpp
   tests/win/about_box_test.cpp
+  tests/win/accessibility_test.cpp
   tests/win/command_line_start_test.cpp
   tests/win/hscroll_listbox_test.cpp
   tests/win/main_form_test.cpp

@@ -25,16 +25,39 @@ constexpr DWORD kMessageFilterAllow = 1;  // MSGFLT_ALLOW
 
 // Left to right; separators are 8 pixels wide, buttons 23.
 const TMainForm::ToolButton TMainForm::kToolButtons[] = {
-    {kToolBtnOpen, 0, text::kHintOpen, &TMainForm::ToolBtnOpenClick},
-    {kToolBtnSave, 1, text::kHintSave, &TMainForm::ToolBtnSaveClick},
+    {kToolBtnOpen, 0, text::kHintOpen},
+    {kToolBtnSave, 1, text::kHintSave},
     {},
-    {kToolBtnExec, 2, text::kHintExec, &TMainForm::ToolBtnExecClick},
+    {kToolBtnExec, 2, text::kHintExec},
     {},
-    {kToolBtnTop, kImageUnpinned, text::kHintPin, &TMainForm::ToolBtnTopClick},
+    {kToolBtnTop, kImageUnpinned, text::kHintPin},
     {},
-    {kToolBtnSettings, 3, text::kHintSettings, &TMainForm::ToolBtnSettingsClick},
+    {kToolBtnSettings, 3, text::kHintSettings},
     {},
-    {kToolBtnAbout, 4, text::kHintAbout, &TMainForm::ToolBtnAboutClick},
+    {kToolBtnAbout, 4, text::kHintAbout},
+};
+
+// What each command runs, from its button, its key or its menu entry alike.
+const TMainForm::Handler TMainForm::kHandlers[] = {
+    {kToolBtnOpen, &TMainForm::ToolBtnOpenClick},
+    {kToolBtnSave, &TMainForm::ToolBtnSaveClick},
+    {kToolBtnExec, &TMainForm::ToolBtnExecClick},
+    {kToolBtnTop, &TMainForm::ToolBtnTopClick},
+    {kToolBtnSettings, &TMainForm::ToolBtnSettingsClick},
+    {kToolBtnAbout, &TMainForm::ToolBtnAboutClick},
+    {kRefresh, &TMainForm::RefreshLoadFolder},
+};
+
+// The system menu's entries, for the keyboard. Plain letters are the list's
+// (it selects by the typed letter), and Ctrl+M and Ctrl+[ type Enter and Esc;
+// the access keys are none of the system's own (R, M, S, N, X, C).
+const ui::Form::Command TMainForm::kMenuCommands[] = {
+    {kToolBtnOpen, text::kHintOpen, 'O', {FCONTROL, 'O'}},
+    {kToolBtnSave, text::kHintSave, 'D', {FCONTROL, 'S'}},
+    {kRefresh, text::kMenuRefresh, 'F', {0, VK_F5}},
+    {kToolBtnTop, text::kHintPin, 'T', {FCONTROL, 'T'}},
+    {kToolBtnSettings, text::kHintSettings, 'E', {}},
+    {kToolBtnAbout, text::kHintAbout, 'A', {}},
 };
 
 TMainForm::TMainForm()
@@ -71,6 +94,7 @@ void TMainForm::CreateControls() {
     // The list comes first so that it is first in tab order.
     CreateList();
     CreateToolBar();
+    AddCommands(kMenuCommands);
     RECT client;
     GetClientRect(Handle(), &client);
     ClientResized(client.right, client.bottom);
@@ -161,8 +185,12 @@ void TMainForm::ControlCommand(int id, int code) {
         if (code == LBN_DBLCLK) HScrollListbox1DblClick();
         return;
     }
-    for (const ToolButton& button : kToolButtons)
-        if (button.command == id && button.click) (this->*button.click)();
+    CommandChosen(id);  // a tool button's
+}
+
+void TMainForm::CommandChosen(int id) {
+    for (const Handler& handler : kHandlers)
+        if (handler.command == id) (this->*handler.run)();
 }
 
 void TMainForm::KeyPress(HWND target, char& key) {

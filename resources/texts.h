@@ -17,6 +17,9 @@ inline constexpr char kHintPin[] = "常に最前面に表示";
 inline constexpr char kHintUnpin[] = "最前面表示の解除";
 inline constexpr char kHintSettings[] = "設定";
 inline constexpr char kHintAbout[] = "バージョン情報";
+// The system menu's command that has no tool button (the others' entries
+// are their hints).
+inline constexpr char kMenuRefresh[] = "最新の情報に更新";
 inline constexpr char kFilterOpen[] = "全てのファイル|*.*";
 inline constexpr char kFilterSave[] = "nshファイル|*.nsh|全てのファイル|*.*";
 

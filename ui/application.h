@@ -1,6 +1,6 @@
 // The application object: its title, the forms it knows, the message loop
-// (whose key messages go to their form first), and the error box that every
-// caught failure ends in.
+// (whose key messages go to their form first: its shortcut keys, then its
+// key preview), and the error box that every caught failure ends in.
 #pragma once
 
 #include <windows.h>
@@ -67,6 +67,8 @@ class Application {
     Application() = default;
     void Dispatch(MSG& msg);
     static bool IsKeyMessage(const MSG& msg);
+    static bool IsKeyDown(const MSG& msg);
+    bool TranslateShortcut(MSG& msg);
     bool PreviewKey(const MSG& msg);
     Form* FormOf(HWND hwnd) const;
     HWND ActiveOwner() const;

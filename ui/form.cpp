@@ -176,7 +176,10 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_COMMAND:
         if (lParam) ControlCommand(LOWORD(wParam), HIWORD(wParam));
+        else CommandChosen(LOWORD(wParam));  // a menu's or a shortcut key's
         return 0;
+    case WM_SYSCOMMAND:
+        return SystemCommand(wParam) ? 0 : CallDefault(message, wParam, lParam);
     case WM_SYSCOLORCHANGE:
         SystemColorsChanged();
         return 0;
