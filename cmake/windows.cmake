@@ -4,6 +4,7 @@
 set(KELVARO_STATIC_LINK -static -static-libgcc -static-libstdc++)
 
 add_library(kelvaro_ui STATIC
+  ui/accessibility.cpp
   ui/application.cpp
   ui/controls.cpp
   ui/dialog.cpp

@@ -111,7 +111,8 @@ SIZE TMainForm::ButtonSize() const { return {Scale(lay::kButtonWidth), Scale(lay
 
 void TMainForm::CreateToolBar() {
     images_ = CreateToolImages();
-    toolBar_.Create(Handle(), kToolBar1, images_.Get(), ButtonSize(), {lay::kTipDelayMs, lay::kTipShownMs});
+    toolBar_.Create(Handle(), kToolBar1, text::kToolBarName, images_.Get(), ButtonSize(),
+                    {lay::kTipDelayMs, lay::kTipShownMs});
     for (const ToolButton& button : kToolButtons) {
         if (button.command == 0) toolBar_.AddSeparator(Scale(lay::kSeparatorWidth));
         else toolBar_.AddButton(button.command, button.image, button.hint);
@@ -123,6 +124,7 @@ void TMainForm::CreateList() {
     // The font reaches the list once it is attached, so that it measures in it.
     SendMessageA(list_.Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), FALSE);
     list_.SetItemHeight(Scale(lay::kListItemHeight));
+    list_.SetAnnotation({.name = text::kListName});  // a list box takes its name from a label, and has none
 }
 
 void TMainForm::ClientResized(int width, int height) {

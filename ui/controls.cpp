@@ -1,5 +1,7 @@
 #include "ui/controls.h"
 
+#include <algorithm>
+
 namespace ui {
 
 std::string Control::Text() const {
@@ -18,6 +20,13 @@ SIZE TextSize(HFONT font, const std::string& text) {
     SelectObject(dc, old);
     ReleaseDC(nullptr, dc);
     return size;
+}
+
+std::wstring Widened(const std::string& text) {
+    const int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(std::max(length, 1)), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), length);
+    return wide;
 }
 
 }  // namespace ui

@@ -37,5 +37,7 @@ class Button : public Control {
 
 // The width and height of a text in a font, as a label sized to it would be.
 SIZE TextSize(HFONT font, const std::string& text);
+// A text of the system code page in UTF-16, for the functions that take only that.
+std::wstring Widened(const std::string& text);
 
 }  // namespace ui

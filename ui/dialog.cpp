@@ -1,5 +1,7 @@
 #include "ui/dialog.h"
 
+#include <oleacc.h>
+
 #include "ui/controls.h"
 
 namespace ui {
@@ -40,6 +42,7 @@ void Dialog::CreateDialogForm(const char* caption, const Bounds& bounds, const F
                 .font = font,
                 .owner = owner,
                 .dialog = true});
+    SetAnnotation({.role = ROLE_SYSTEM_DIALOG});  // its window class is the program's, not the dialog manager's
 }
 
 void Dialog::MakeControls(std::span<const ControlSpec> controls, Panel& panel) {

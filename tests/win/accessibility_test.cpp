@@ -1,9 +1,11 @@
-// Every command of the main window from the keyboard: shortcut keys and the
-// system menu.
+// Every command of the main window from the keyboard (shortcut keys, the
+// system menu), and what accessibility clients read of the windows.
 #include <windows.h>
 #include <dlgs.h>
+#include <oleacc.h>
 
 #include <cstring>
+#include <map>
 #include <tuple>
 
 #include "dialogs/about_box.h"
@@ -86,6 +88,48 @@ TEST_F(AccessibilityTest, EveryCommandRunsFromItsKeyAndItsSystemMenuEntry) {
     }
     EXPECT_EQ(Press(true, 'T', WM_KEYDOWN, 1, test::Find(settings.Handle(), dialogs::kBtnSet)), "");
     for (WORD letter : {'O', 'S', 'T'}) EXPECT_EQ(Press(false, letter), "") << letter;  // leaves Ctrl up
+}
+
+// Annotations kept as Windows keeps them: Wine's oleacc refuses them.
+std::map<HWND, ui::accessibility::Annotation> kept;
+
+// The name a client reads: the annotation's, else the standard object's, from
+// oleacc loaded by its full path.
+std::string NameOf(HWND window) {
+    char folder[MAX_PATH];
+    GetSystemDirectoryA(folder, MAX_PATH);
+    static auto* const fromWindow = reinterpret_cast<decltype(&AccessibleObjectFromWindow)>(reinterpret_cast<void*>(
+        GetProcAddress(LoadLibraryA((std::string(folder) + "\\oleacc.dll").c_str()), "AccessibleObjectFromWindow")));
+    IAccessible* object = nullptr;
+    fromWindow(window, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&object));
+    VARIANT self{};
+    self.vt = VT_I4;
+    BSTR wide = nullptr;
+    object->get_accName(self, &wide);
+    object->Release();
+    char name[80] = {};
+    if (wide) WideCharToMultiByte(CP_ACP, 0, wide, -1, name, sizeof name, nullptr, nullptr);
+    SysFreeString(wide);
+    return kept[window].name ? kept[window].name : name;
+}
+
+TEST_F(AccessibilityTest, ControlsAreNamedAndDialogsAreDialogsFromAClientsFirstRequest) {
+    const auto real = std::exchange(ui::accessibility::annotate,
+                                    [](HWND window, const ui::accessibility::Annotation& a) { kept[window] = a; });
+    test::Access::ShowSettings(settings, {});
+    about.Show();
+    EXPECT_TRUE(kept.empty()) << "nothing is annotated before a client asks";
+    const std::pair<HWND, const char*> names[] = {{Bar().Handle(), "ツール バー"},
+                                                  {List().Handle(), "ネットワーク設定の一覧"},
+                                                  {test::Find(settings.Handle(), dialogs::kEdtDirOpen), "読込フォルダ"},
+                                                  {test::Find(settings.Handle(), dialogs::kBtnDirSel1), "参照..."}};
+    for (auto [window, name] : names) EXPECT_EQ(NameOf(window), name);
+    for (HWND window : {settings.Handle(), about.Handle(), form->Handle()}) {
+        NameOf(window);
+        EXPECT_EQ(kept[window].role, window == form->Handle() ? 0 : ROLE_SYSTEM_DIALOG);
+    }
+    ui::accessibility::annotate = real;
+    kept.clear();
 }
 
 }  // namespace
