@@ -18,14 +18,17 @@ constexpr DWORD kLabel = WS_VISIBLE | SS_LEFT | SS_NOPREFIX;
 constexpr COLORREF kLinkBlue = RGB(0, 0, 255);
 constexpr COLORREF kLinkRed = RGB(255, 0, 0);
 
-// In the order the box declares them; the labels size themselves to their text.
+// In the order the box declares them, but OK first: first in tab order, it
+// takes the first focus, and the link follows it. The labels size themselves
+// to their text.
 constexpr ui::Dialog::ControlSpec kControls[] = {
+    {kOKButton, "BUTTON", text::kOkButton, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, false, lay::kOkButton},
     {kAboutPanel1, nullptr, nullptr, 0, 0, false, lay::kPanel},
     {kProductName, "STATIC", text::kProductName, kLabel, 0, true, {lay::kProductName.x, lay::kProductName.y}},
     {kCopyright, "STATIC", text::kCopyright, kLabel, 0, true, {lay::kCopyright.x, lay::kCopyright.y}},
-    {kOKButton, "BUTTON", text::kOkButton, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, false, lay::kOkButton},
     {kVersion, "STATIC", text::kVersion, kLabel, 0, true, {lay::kVersion.x, lay::kVersion.y}},
-    {kSiteLink, "STATIC", text::kSiteLink, kLabel | SS_NOTIFY, 0, true, {lay::kSiteLink.x, lay::kSiteLink.y}},
+    {kSiteLink, "STATIC", text::kSiteLink, kLabel | SS_NOTIFY | WS_TABSTOP, 0, true,
+     {lay::kSiteLink.x, lay::kSiteLink.y}},
     {kImage1, "STATIC", nullptr, WS_VISIBLE | SS_ICON, 0, true, lay::kImage},
 };
 
