@@ -4,6 +4,7 @@
 set(KELVARO_STATIC_LINK -static -static-libgcc -static-libstdc++)
 
 add_library(kelvaro_ui STATIC
+  ui/accessibility.cpp
   ui/application.cpp
   ui/code_page.cpp
   ui/controls.cpp
@@ -11,6 +12,7 @@ add_library(kelvaro_ui STATIC
   ui/screen.cpp
   ui/file_dialog.cpp
   ui/form.cpp
+  ui/form_commands.cpp
   ui/form_placement.cpp
   ui/label.cpp
   ui/list_box.cpp
@@ -18,6 +20,7 @@ add_library(kelvaro_ui STATIC
   ui/picture_bitmaps.cpp
   ui/shell.cpp
   ui/system_api.cpp
+  ui/system_colors.cpp
   ui/toolbar.cpp
   ui/window.cpp)
 # uuid: the shell's interface and class identifiers, data linked in. No
@@ -76,6 +79,7 @@ endif()
 add_executable(kelvaro_win_tests
   tests/win/test_main.cpp
   tests/win/about_box_test.cpp
+  tests/win/accessibility_test.cpp
   tests/win/command_line_start_test.cpp
   tests/win/hscroll_listbox_test.cpp
   tests/win/main_form_test.cpp

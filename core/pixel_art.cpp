@@ -10,6 +10,17 @@ constexpr int CountOf(const Ink (&)[N]) {
     return N;
 }
 
+constexpr std::uint32_t kNavy = 0x000080;
+
+// Rec. 601 luma weights, in thousandths: how light an ink looks.
+constexpr std::uint32_t kRedWeight = 299;
+constexpr std::uint32_t kGreenWeight = 587;
+constexpr std::uint32_t kBlueWeight = 114;
+
+constexpr std::uint32_t Luma(std::uint32_t rgb) {
+    return kRedWeight * (rgb >> 16 & 0xFF) + kGreenWeight * (rgb >> 8 & 0xFF) + kBlueWeight * (rgb & 0xFF);
+}
+
 // The sixteen VGA colours. Tool bar images keep to these so they look the
 // same on a 16-colour display as everywhere else.
 constexpr Ink kVga[] = {
@@ -17,7 +28,7 @@ constexpr Ink kVga[] = {
     {'m', 0x800000},  // maroon
     {'g', 0x008000},  // green
     {'o', 0x808000},  // olive
-    {'n', 0x000080},  // navy
+    {'n', kNavy},     // navy
     {'p', 0x800080},  // purple
     {'t', 0x008080},  // teal
     {'s', 0xC0C0C0},  // silver
@@ -283,6 +294,11 @@ bool PixelAt(const Picture& picture, int x, int y, std::uint32_t& rgb) {
 bool PixelAtSize(const Picture& picture, int size, int x, int y, std::uint32_t& rgb) {
     if (size <= 0 || x < 0 || y < 0 || x >= size || y >= size) return false;
     return PixelAt(picture, x * picture.width / size, y * picture.height / size, rgb);
+}
+
+// As dark as navy or darker: black, navy, and the run picture's darkest outline.
+std::uint32_t Shown(std::uint32_t ink, const Palette& palette) {
+    return palette.highContrast && Luma(ink) <= Luma(kNavy) ? palette.buttonText : ink;
 }
 
 const Picture& ToolImage(int index) { return kToolImages[index]; }

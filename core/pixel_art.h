@@ -22,6 +22,17 @@ struct Picture {
     int inkCount;
 };
 
+// How the pictures are drawn: as they were drawn, or for a high-contrast
+// theme, whose button face may be black: there the dark inks (black, navy:
+// the outlines and strokes) take the theme's button text colour, which it
+// keeps legible on its button face, and the other inks keep theirs.
+struct Palette {
+    bool highContrast = false;
+    std::uint32_t buttonText = 0;  // 0xRRGGBB
+};
+// The colour `ink` is drawn in with `palette`.
+std::uint32_t Shown(std::uint32_t ink, const Palette& palette);
+
 // Looks up the pixel at (x, y); false when it is transparent.
 bool PixelAt(const Picture& picture, int x, int y, std::uint32_t& rgb);
 // The pixel at (x, y) of the picture drawn `size` pixels square: each pixel

@@ -7,6 +7,7 @@
 #include "resources/texts.h"
 #include "ui/picture_bitmaps.h"
 #include "ui/system_api.h"
+#include "ui/system_colors.h"
 
 namespace dialogs {
 namespace {
@@ -17,14 +18,17 @@ constexpr DWORD kLabel = WS_VISIBLE | SS_LEFT | SS_NOPREFIX;
 constexpr COLORREF kLinkBlue = RGB(0, 0, 255);
 constexpr COLORREF kLinkRed = RGB(255, 0, 0);
 
-// In the order the box declares them; the labels size themselves to their text.
+// In the order the box declares them, but OK first: first in tab order, it
+// takes the first focus, and the link follows it. The labels size themselves
+// to their text.
 constexpr ui::Dialog::ControlSpec kControls[] = {
+    {kOKButton, "BUTTON", text::kOkButton, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, false, lay::kOkButton},
     {kAboutPanel1, nullptr, nullptr, 0, 0, false, lay::kPanel},
     {kProductName, "STATIC", text::kProductName, kLabel, 0, true, {lay::kProductName.x, lay::kProductName.y}},
     {kCopyright, "STATIC", text::kCopyright, kLabel, 0, true, {lay::kCopyright.x, lay::kCopyright.y}},
-    {kOKButton, "BUTTON", text::kOkButton, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, false, lay::kOkButton},
     {kVersion, "STATIC", text::kVersion, kLabel, 0, true, {lay::kVersion.x, lay::kVersion.y}},
-    {kSiteLink, "STATIC", text::kSiteLink, kLabel | SS_NOTIFY, 0, true, {lay::kSiteLink.x, lay::kSiteLink.y}},
+    {kSiteLink, "STATIC", text::kSiteLink, kLabel | SS_NOTIFY | WS_TABSTOP, 0, true,
+     {lay::kSiteLink.x, lay::kSiteLink.y}},
     {kImage1, "STATIC", nullptr, WS_VISIBLE | SS_ICON, 0, true, lay::kImage},
 };
 
@@ -57,8 +61,13 @@ void TAboutBox::CreateControls() {
 void TAboutBox::Layout() {
     SetClientSize(lay::kClientWidth, lay::kClientHeight);
     PlaceControls(kControls);
-    // The picture is the icon's drawing, at the density; an icon draws it through its mask.
-    ui::Icon picture = ui::CreateIcon(core::art::IconLarge(), Scale(lay::kImage.width));
+    ApplyPicture();
+}
+
+// The icon's drawing, at the density and in the colours the system asks for;
+// an icon draws it through its mask.
+void TAboutBox::ApplyPicture() {
+    ui::Icon picture = ui::CreateIcon(core::art::IconLarge(), Scale(lay::kImage.width), ui::colors::PicturePalette());
     SendMessageA(Item(kImage1), STM_SETICON, reinterpret_cast<WPARAM>(picture.Get()), 0);
     picture_ = std::move(picture);  // the control has let the old one go
 }
@@ -67,15 +76,25 @@ void TAboutBox::DpiChanged() {
     if (ControlsCreated()) Layout();
 }
 
+void TAboutBox::ColorsChanged() {
+    if (!ControlsCreated()) return;
+    ApplyPicture();
+    InvalidateRect(SiteLink.Handle(), nullptr, TRUE);
+}
+
 void TAboutBox::ControlCommand(int id, int code) {
     if (id == kOKButton && code == BN_CLICKED) OKButtonClick();
 }
 
+// In high contrast the theme's link colour on the panel's, which the theme
+// keeps legible together, and no colour of its own under the pointer.
 HBRUSH TAboutBox::ControlColor(HWND control, HDC dc) {
     if (control != SiteLink.Handle()) return nullptr;
-    SetTextColor(dc, linkColor_);
-    SetBkColor(dc, GetSysColor(COLOR_3DLIGHT));
-    return GetSysColorBrush(COLOR_3DLIGHT);
+    const bool contrast = ui::colors::HighContrast();
+    const int ground = contrast ? COLOR_BTNFACE : COLOR_3DLIGHT;
+    SetTextColor(dc, contrast ? ui::colors::Color(COLOR_HOTLIGHT) : linkColor_);
+    SetBkColor(dc, ui::colors::Color(ground));
+    return GetSysColorBrush(ground);
 }
 
 void TAboutBox::OKButtonClick() { EndModal(IDOK); }

@@ -37,6 +37,7 @@ class TAboutBox : public ui::Dialog {
     void ControlCommand(int id, int code) override;
     HBRUSH ControlColor(HWND control, HDC dc) override;
     void DpiChanged() override;
+    void ColorsChanged() override;
 
  private:
     friend struct test::Access;
@@ -47,6 +48,7 @@ class TAboutBox : public ui::Dialog {
     void SiteLinkClick();
     // Every control where the layout puts it at the box's density.
     void Layout();
+    void ApplyPicture();
 
     ui::Icon picture_;
     ui::Panel Panel1;

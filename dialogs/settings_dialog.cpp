@@ -20,19 +20,20 @@ constexpr DWORD kPushButton = WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON;
 constexpr DWORD kCheckBox = WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX;
 constexpr DWORD kBrowseBufferSize = 65535;
 
-// Creation order is tab order.
+// Creation order is tab order. The edit's label comes just before it: not a
+// tab stop itself, it is the name accessibility clients give the edit.
 constexpr ui::Dialog::ControlSpec kControls[] = {
     {kBtnSet, "BUTTON", text::kSetButton, kPushButton, 0, false, lay::kSetButton},
     {kBtnCancel, "BUTTON", text::kCancelButton, kPushButton, 0, false, lay::kCancelButton},
     {kSettingsPanel1, nullptr, nullptr, 0, 0, false, lay::kPanel},
+    // Sized to its text; Layout() puts it beside the edit.
+    {kEdtDirOpenLabel, "STATIC", text::kLoadFolderLabel, WS_VISIBLE | SS_LEFT, 0, true, {}},
     {kEdtDirOpen, "EDIT", "", WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, true, lay::kFolderEdit},
     {kBtnDirSel1, "BUTTON", text::kBrowseButton, kPushButton, 0, true, lay::kBrowseButton},
     {kChkPrompt, "BUTTON", text::kPromptCheck, kCheckBox, 0, true, lay::kPromptCheck},
     {kChkClose, "BUTTON", text::kCloseCheck, kCheckBox, 0, true, lay::kCloseCheck},
     {kChkOtherExt, "BUTTON", text::kOtherExtCheck, kCheckBox, 0, true, lay::kOtherExtCheck},
     {kChkTop, "BUTTON", text::kTopCheck, kCheckBox, 0, true, lay::kTopCheck},
-    // Sized to its text; Layout() puts it beside the edit.
-    {kEdtDirOpenLabel, "STATIC", text::kLoadFolderLabel, WS_VISIBLE | SS_LEFT, 0, true, {}},
 };
 
 // Which setting each check box shows.
@@ -57,6 +58,7 @@ void TSettings::Create(HWND owner) {
 
 void TSettings::CreateControls() {
     MakeControls(kControls, Panel1);
+    btnDirSel1Name_.Attach(Item(kBtnDirSel1), {.name = text::kBrowseName});  // its text, "...", names nothing
     Layout();
 }
 

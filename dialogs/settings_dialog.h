@@ -9,6 +9,7 @@
 #include "ui/controls.h"
 #include "ui/dialog.h"
 #include "ui/panel.h"
+#include "ui/window.h"
 #include "ui/test_access.h"
 
 namespace dialogs {
@@ -63,6 +64,7 @@ class TSettings : public ui::Dialog {
     ui::Control edtDirOpen() const { return ui::Control(Item(kEdtDirOpen)); }
 
     ui::Panel Panel1;
+    ui::AnnotatedControl btnDirSel1Name_;
     core::Settings shown_;
     Store store_;
 };

@@ -9,6 +9,7 @@
 #include "ui/picture_bitmaps.h"
 #include "ui/screen.h"
 #include "ui/system_api.h"
+#include "ui/system_colors.h"
 
 namespace launcher {
 namespace {
@@ -24,16 +25,39 @@ constexpr DWORD kMessageFilterAllow = 1;  // MSGFLT_ALLOW
 
 // Left to right; separators are 8 pixels wide, buttons 23.
 const TMainForm::ToolButton TMainForm::kToolButtons[] = {
-    {kToolBtnOpen, 0, text::kHintOpen, &TMainForm::ToolBtnOpenClick},
-    {kToolBtnSave, 1, text::kHintSave, &TMainForm::ToolBtnSaveClick},
+    {kToolBtnOpen, 0, text::kHintOpen},
+    {kToolBtnSave, 1, text::kHintSave},
     {},
-    {kToolBtnExec, 2, text::kHintExec, &TMainForm::ToolBtnExecClick},
+    {kToolBtnExec, 2, text::kHintExec},
     {},
-    {kToolBtnTop, kImageUnpinned, text::kHintPin, &TMainForm::ToolBtnTopClick},
+    {kToolBtnTop, kImageUnpinned, text::kHintPin},
     {},
-    {kToolBtnSettings, 3, text::kHintSettings, &TMainForm::ToolBtnSettingsClick},
+    {kToolBtnSettings, 3, text::kHintSettings},
     {},
-    {kToolBtnAbout, 4, text::kHintAbout, &TMainForm::ToolBtnAboutClick},
+    {kToolBtnAbout, 4, text::kHintAbout},
+};
+
+// What each command runs, from its button, its key or its menu entry alike.
+const TMainForm::Handler TMainForm::kHandlers[] = {
+    {kToolBtnOpen, &TMainForm::ToolBtnOpenClick},
+    {kToolBtnSave, &TMainForm::ToolBtnSaveClick},
+    {kToolBtnExec, &TMainForm::ToolBtnExecClick},
+    {kToolBtnTop, &TMainForm::ToolBtnTopClick},
+    {kToolBtnSettings, &TMainForm::ToolBtnSettingsClick},
+    {kToolBtnAbout, &TMainForm::ToolBtnAboutClick},
+    {kRefresh, &TMainForm::RefreshLoadFolder},
+};
+
+// The system menu's entries, for the keyboard. Plain letters are the list's
+// (it selects by the typed letter), and Ctrl+M and Ctrl+[ type Enter and Esc;
+// the access keys are none of the system's own (R, M, S, N, X, C).
+const ui::Form::Command TMainForm::kMenuCommands[] = {
+    {kToolBtnOpen, text::kHintOpen, 'O', {FCONTROL, 'O'}},
+    {kToolBtnSave, text::kHintSave, 'D', {FCONTROL, 'S'}},
+    {kRefresh, text::kMenuRefresh, 'F', {0, VK_F5}},
+    {kToolBtnTop, text::kHintPin, 'T', {FCONTROL, 'T'}},
+    {kToolBtnSettings, text::kHintSettings, 'E', {}},
+    {kToolBtnAbout, text::kHintAbout, 'A', {}},
 };
 
 TMainForm::TMainForm()
@@ -70,21 +94,23 @@ void TMainForm::CreateControls() {
     // The list comes first so that it is first in tab order.
     CreateList();
     CreateToolBar();
+    AddCommands(kMenuCommands);
     LayOutClient();
 }
 
 ui::ImageList TMainForm::CreateToolImages() const {
     const core::art::Picture* pictures[core::art::kToolImageCount];
     for (int i = 0; i < core::art::kToolImageCount; ++i) pictures[i] = &core::art::ToolImage(i);
-    return ui::CreateImageList(pictures, core::art::kToolImageCount, Scale(core::art::kToolImageSize));
+    return ui::CreateImageList(pictures, core::art::kToolImageCount, Scale(core::art::kToolImageSize),
+                               ui::colors::PicturePalette());
 }
 
 SIZE TMainForm::ButtonSize() const { return {Scale(lay::kButtonWidth), Scale(lay::kButtonHeight)}; }
 
 void TMainForm::CreateToolBar() {
     images_ = CreateToolImages();
-    toolBar_.Create(Handle(), kToolBar1, images_.Get(), ButtonSize(), {lay::kTipDelayMs, lay::kTipShownMs},
-                    FontHandle());
+    toolBar_.Create(Handle(), kToolBar1, text::kToolBarName, images_.Get(), ButtonSize(),
+                    {lay::kTipDelayMs, lay::kTipShownMs}, FontHandle());
     for (const ToolButton& button : kToolButtons) {
         if (button.command == 0) toolBar_.AddSeparator(Scale(lay::kSeparatorWidth));
         else toolBar_.AddButton(button.command, button.image, button.hint);
@@ -104,6 +130,7 @@ void TMainForm::CreateList() {
     // The font reaches the list once it is attached, so that it measures in it.
     SendMessageA(list_.Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), FALSE);
     list_.SetItemHeight(Scale(lay::kListItemHeight));
+    list_.SetAnnotation({.name = text::kListName});  // a list box takes its name from a label, and has none
 }
 
 void TMainForm::ClientResized(int width, int height) {
@@ -113,11 +140,15 @@ void TMainForm::ClientResized(int width, int height) {
     SetWindowPos(list_.Handle(), nullptr, 0, barHeight, width, listHeight, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void TMainForm::DpiChanged() {
-    if (!ControlsCreated()) return;  // made with the window, at its density
+void TMainForm::ApplyToolImages() {
     ui::ImageList images = CreateToolImages();
     toolBar_.SetMetrics(images.Get(), ButtonSize(), Scale(lay::kSeparatorWidth));
     images_ = std::move(images);  // the bar has let the old list go
+}
+
+void TMainForm::DpiChanged() {
+    if (!ControlsCreated()) return;  // made with the window, at its density
+    ApplyToolImages();
     list_.SetItemHeight(Scale(lay::kListItemHeight));  // the new font reset it
     ApplyIcons();
 }
@@ -149,13 +180,22 @@ void TMainForm::AcceptDropsFromExplorer() {
         ui::api::changeWindowMessageFilterEx(Handle(), message, kMessageFilterAllow, nullptr);
 }
 
+void TMainForm::ColorsChanged() {
+    ApplyToolImages();
+    InvalidateRect(toolBar_.Handle(), nullptr, TRUE);
+}
+
 void TMainForm::ControlCommand(int id, int code) {
     if (id == kHScrollListbox1) {
         if (code == LBN_DBLCLK) HScrollListbox1DblClick();
         return;
     }
-    for (const ToolButton& button : kToolButtons)
-        if (button.command == id && button.click) (this->*button.click)();
+    CommandChosen(id);  // a tool button's
+}
+
+void TMainForm::CommandChosen(int id) {
+    for (const Handler& handler : kHandlers)
+        if (handler.command == id) (this->*handler.run)();
 }
 
 void TMainForm::KeyPress(HWND target, char& key) {

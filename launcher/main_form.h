@@ -3,11 +3,13 @@
 // The window only routes what the user does: the launcher (launcher.h)
 // decides what runs and what follows. Its handlers, by what the user does,
 // and the file that holds them:
-//   main_form.cpp           the window: creation, layout, densities, FormCreate,
-//                           the tool buttons' table and commands, the keys
-//   main_form_runs.cpp      the list and the runs: RefreshList, ToolBtnExecClick,
-//                           ToolBtnOpenClick, FilesDropped, FormShow (the command
-//                           line), HScrollListbox1DblClick, HScrollListbox1KeyPress
+//   main_form.cpp           the window: creation, layout, densities, colours,
+//                           FormCreate, the tool buttons' and commands' tables,
+//                           the keys
+//   main_form_runs.cpp      the list and the runs: RefreshList, RefreshLoadFolder,
+//                           ToolBtnExecClick, ToolBtnOpenClick, FilesDropped,
+//                           FormShow (the command line), HScrollListbox1DblClick,
+//                           HScrollListbox1KeyPress
 //   main_form_save_pin.cpp  save and pin: ToolBtnSaveClick, ToolBtnTopClick, Pin
 //   main_form_settings.cpp  settings and position: LoadSettings, LoadFormPosition,
 //                           SaveFormPosition, FormClose, SessionEnding,
@@ -30,7 +32,7 @@
 
 namespace launcher {
 
-// Tool button and control identifiers of the main window.
+// Command and control identifiers of the main window.
 enum MainCommand : int {
     kToolBtnOpen = 101,
     kToolBtnSave,
@@ -38,6 +40,7 @@ enum MainCommand : int {
     kToolBtnTop,
     kToolBtnSettings,
     kToolBtnAbout,
+    kRefresh,  // F5 and the system menu: no button
     kToolBar1 = 201,
     kHScrollListbox1,
 };
@@ -64,9 +67,11 @@ class TMainForm : public ui::Form {
     void FormShow() override;
     void FormClose() override;
     void ControlCommand(int id, int code) override;
+    void CommandChosen(int id) override;
     void ClientResized(int width, int height) override;
     void DpiChanged() override;
     int LeastClientWidth(int dpi) const override;
+    void ColorsChanged() override;
     // Esc closes, wherever it is typed; Enter in the list runs the selection.
     void KeyPress(HWND target, char& key) override;
     void FilesDropped(HDROP drop) override;
@@ -75,18 +80,24 @@ class TMainForm : public ui::Form {
  private:
     friend struct test::Access;
 
-    // A tool button: its image, its hint and what a click does; a separator has none.
+    // A tool button: its image and its hint; a separator has none.
     struct ToolButton {
         int command = 0;
         int image = 0;
         const char* hint = nullptr;
-        void (TMainForm::*click)() = nullptr;
     };
     static const ToolButton kToolButtons[];
+    struct Handler {
+        int command;
+        void (TMainForm::*run)();
+    };
+    static const Handler kHandlers[];
+    static const Command kMenuCommands[];
 
     void CreateToolBar();
     void CreateList();
     ui::ImageList CreateToolImages() const;
+    void ApplyToolImages();
     SIZE ButtonSize() const;
     void ApplyIcons();
     // Lets a drop from Explorer through to the window when it runs elevated.
@@ -98,6 +109,7 @@ class TMainForm : public ui::Form {
     void SaveFormPosition();
     // Replaces the list with the files of `folder` that match ListExt.
     void RefreshList(const std::string& folder);
+    void RefreshLoadFolder();
     // Makes the window topmost and gives the pin button its pressed look.
     void Pin();
     void SetPinLook(bool pinned);

@@ -68,6 +68,8 @@ void TMainForm::RefreshList(const std::string& folder) {
     }
 }
 
+void TMainForm::RefreshLoadFolder() { RefreshList(launcher_.State().LoadDir); }
+
 void TMainForm::Follow(After after) {
     if (after == After::Close) Close();
 }

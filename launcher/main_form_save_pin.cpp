@@ -17,6 +17,7 @@ void TMainForm::SetPinLook(bool pinned) {
     toolBar_.SetImage(kToolBtnTop, pinned ? kImagePinned : kImageUnpinned);
     toolBar_.SetPressed(kToolBtnTop, pinned);
     toolBar_.SetHint(kToolBtnTop, pinned ? text::kHintUnpin : text::kHintPin);
+    SetCommandChecked(kToolBtnTop, pinned);
 }
 
 void TMainForm::Pin() { SetPinLook(true); }

@@ -17,6 +17,11 @@ inline constexpr char kHintPin[] = "常に最前面に表示";
 inline constexpr char kHintUnpin[] = "最前面表示の解除";
 inline constexpr char kHintSettings[] = "設定";
 inline constexpr char kHintAbout[] = "バージョン情報";
+// The main window's names for accessibility clients, and the system menu's
+// command that has no tool button (the others' entries are their hints).
+inline constexpr char kToolBarName[] = "ツール バー";
+inline constexpr char kListName[] = "ネットワーク設定の一覧";
+inline constexpr char kMenuRefresh[] = "最新の情報に更新";
 inline constexpr char kFilterOpen[] = "全てのファイル|*.*";
 inline constexpr char kFilterSave[] = "nshファイル|*.nsh|全てのファイル|*.*";
 
@@ -55,6 +60,7 @@ inline constexpr char kSetButton[] = "設定";
 inline constexpr char kCancelButton[] = "キャンセル";
 inline constexpr char kLoadFolderLabel[] = "読込フォルダ";
 inline constexpr char kBrowseButton[] = "...";
+inline constexpr char kBrowseName[] = "参照...";  // for accessibility clients
 inline constexpr char kPromptCheck[] = "コマンド プロンプトを表示する";
 inline constexpr char kCloseCheck[] = "ネットワーク設定変更時にkelvaroを終了する";
 inline constexpr char kOtherExtCheck[] = "*.nsh 以外のファイルも表示する";

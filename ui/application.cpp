@@ -77,12 +77,22 @@ bool Application::RunSignalled() {
 }
 
 void Application::Dispatch(MSG& msg) {
+    if (IsKeyDown(msg) && TranslateShortcut(msg)) return;
     if (IsKeyMessage(msg) && PreviewKey(msg)) return;
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
 }
 
 bool Application::IsKeyMessage(const MSG& msg) { return msg.message == WM_CHAR; }
+
+bool Application::IsKeyDown(const MSG& msg) { return msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN; }
+
+// Shortcut keys belong to the form of the window they are pressed in: a
+// modal form's keys never reach the form it disables, nor the other way.
+bool Application::TranslateShortcut(MSG& msg) {
+    Form* form = FormOf(msg.hwnd);
+    return form && form->TranslateShortcut(msg);
+}
 
 // Key preview: the form of the window a key is for sees it first; a key it
 // uses goes no further.

@@ -1,6 +1,6 @@
 // The application object: its title, the forms it knows, the message loop
-// (whose key messages go to their form first), and the error box that every
-// caught failure ends in.
+// (whose key messages go to their form first: its shortcut keys, then its
+// key preview), and the error box that every caught failure ends in.
 #pragma once
 
 #include <windows.h>
@@ -81,6 +81,8 @@ class Application {
     // false when the time ran out.
     bool WaitForWork(DWORD timeoutMs) const;
     static bool IsKeyMessage(const MSG& msg);
+    static bool IsKeyDown(const MSG& msg);
+    bool TranslateShortcut(MSG& msg);
     bool PreviewKey(const MSG& msg);
     Form* FormOf(HWND hwnd) const;
     HWND ActiveOwner() const;

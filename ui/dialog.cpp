@@ -1,5 +1,7 @@
 #include "ui/dialog.h"
 
+#include <oleacc.h>
+
 #include "ui/controls.h"
 
 namespace ui {
@@ -16,17 +18,17 @@ void Dialog::KeyPress(HWND target, char& key) {
         if (next) {
             SetFocus(next);
             key = 0;
+            // As the dialog manager does: from the first Tab on, the focus shows.
+            SendMessageA(Handle(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
         }
         return;
     }
     if (key != kEnter) return Form::KeyPress(target, key);
+    // A focused control that answers as a push button takes Enter, as the
+    // dialog manager asks it; else the default button.
     HWND focus = GetFocus();
-    char className[16] = {};
-    GetClassNameA(focus, className, sizeof className);
-    const LONG type = GetWindowLongA(focus, GWL_STYLE) & BS_TYPEMASK;
-    HWND button = lstrcmpiA(className, "Button") == 0 && (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON)
-                      ? focus
-                      : defaultButton_;
+    const LRESULT code = focus ? SendMessageA(focus, WM_GETDLGCODE, 0, 0) : 0;
+    HWND button = code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON) ? focus : defaultButton_;
     if (!button) return;
     key = 0;
     SendMessageA(button, BM_CLICK, 0, 0);
@@ -40,6 +42,7 @@ void Dialog::CreateDialogForm(const char* caption, const Bounds& bounds, const F
                 .font = font,
                 .owner = owner,
                 .dialog = true});
+    SetAnnotation({.role = ROLE_SYSTEM_DIALOG});  // its window class is the program's, not the dialog manager's
 }
 
 void Dialog::MakeControls(std::span<const ControlSpec> controls, Panel& panel) {

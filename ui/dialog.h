@@ -1,7 +1,8 @@
 // A modal dialog: a form whose controls are described once, in a table that
 // both makes and places them, with a dialog's keys: Tab and Shift+Tab move
-// through the tab order, Enter presses the focused push button or else the
-// default button, Esc closes.
+// through the tab order, Enter presses the focused push button (or a control
+// that answers as one) or else the default button, Esc closes. Accessibility
+// clients are told it is a dialog.
 #pragma once
 
 #include <windows.h>

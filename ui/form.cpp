@@ -12,6 +12,11 @@ namespace {
 constexpr int kModalCancel = IDCANCEL;
 constexpr char kEsc = 27;
 
+BOOL CALLBACK TellColorsChanged(HWND child, LPARAM) {
+    SendMessageA(child, WM_SYSCOLORCHANGE, 0, 0);
+    return TRUE;
+}
+
 }  // namespace
 
 Form::~Form() { Application::Instance().RemoveForm(this); }
@@ -150,6 +155,12 @@ void Form::RestoreFocus() {
     if (target) SetFocus(target);
 }
 
+// Common controls keep the colours they draw with until they are told.
+void Form::SystemColorsChanged() {
+    EnumChildWindows(Handle(), &TellColorsChanged, 0);
+    ColorsChanged();
+}
+
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CLOSE:
@@ -170,7 +181,16 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_COMMAND:
         if (lParam) ControlCommand(LOWORD(wParam), HIWORD(wParam));
+        else CommandChosen(LOWORD(wParam));  // a menu's or a shortcut key's
         return 0;
+    case WM_SYSCOMMAND:
+        return SystemCommand(wParam) ? 0 : CallDefault(message, wParam, lParam);
+    case WM_SYSCOLORCHANGE:
+        SystemColorsChanged();
+        return 0;
+    case WM_SETTINGCHANGE:
+        if (wParam == SPI_SETHIGHCONTRAST) ColorsChanged();
+        return CallDefault(message, wParam, lParam);
     case WM_DROPFILES:
         FilesDropped(reinterpret_cast<HDROP>(wParam));
         return 0;

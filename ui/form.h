@@ -1,7 +1,8 @@
 // A top-level window of the program: bounds with size limits, the one key
 // step every window takes, the close request and modal showing. Subclasses
 // add controls and handlers. form.cpp holds the making, showing, closing and
-// keys; form_placement.cpp the bounds, the centring and the densities.
+// keys; form_placement.cpp the bounds, the centring and the densities;
+// form_commands.cpp the commands of the system menu and the shortcut keys.
 //
 // Densities: the layouts are given at 96 dpi. A form knows the density it is
 // drawn at (Dpi()) and scales the figures it is given for its own size and
@@ -19,9 +20,11 @@
 #include <deque>
 #include <memory>
 #include <optional>
+#include <span>
 
 #include "core/geometry.h"
 #include "ui/font.h"
+#include "ui/handles.h"
 #include "ui/window.h"
 
 namespace ui {
@@ -50,6 +53,19 @@ class Form : public Window {
         HICON smallIcon = nullptr;
     };
 
+    // A command of the form beyond its controls' own: an entry of its system
+    // menu and, where it has one, a shortcut key. Both run CommandChosen(id).
+    struct ShortcutKey {
+        BYTE modifiers = 0;  // FCONTROL, FSHIFT, FALT
+        WORD key = 0;        // a virtual key; 0 for none
+    };
+    struct Command {
+        int id;
+        const char* label;
+        char accessKey;  // shown after the label, as Japanese menus do: "(&O)"
+        ShortcutKey shortcut;
+    };
+
     // Makes the window now if the form is a dialog not yet shown.
     void EnsureWindow();
 
@@ -71,6 +87,9 @@ class Form : public Window {
     // dispatched: the one step where forms see keys (key preview), as the
     // characters they make. True when it was used, and then no control sees it.
     bool PreviewKey(const MSG& msg);
+    // A key message for a window of the form: true when it was one of the
+    // form's shortcut keys, whose command has then run.
+    bool TranslateShortcut(MSG& msg);
 
     Bounds GetBounds() const;
     // The bounds the window has, or will have once restored when it is
@@ -112,6 +131,13 @@ class Form : public Window {
     virtual void FormClose() {}
     // A control's WM_COMMAND notification.
     virtual void ControlCommand(int /*id*/, int /*code*/) {}
+    // Lists the commands in the system menu, under a separator, and makes
+    // their shortcut keys; ids below 0xF00.
+    void AddCommands(std::span<const Command> commands);
+    // A check mark at the command's entry.
+    void SetCommandChecked(int id, bool checked);
+    // A command of AddCommands, chosen in the menu or by its key.
+    virtual void CommandChosen(int /*id*/) {}
     // A character typed in `target`, a window of the form, before that window
     // sees it; setting `key` to 0 consumes it. The default closes the form on
     // Esc (FormKeyPress); overrides pass on what they do not use.
@@ -131,6 +157,9 @@ class Form : public Window {
     // never narrower than that inside its frame.
     virtual int LeastClientWidth(int /*dpi*/) const { return 0; }
     bool ControlsCreated() const { return controlsCreated_; }
+    // The system's colours or its high-contrast setting changed; the controls
+    // have been told. What the form drew from them is made again here.
+    virtual void ColorsChanged() {}
     // Colours of a static or check box control; null for the standard ones.
     virtual HBRUSH ControlColor(HWND /*control*/, HDC /*dc*/) { return nullptr; }
 
@@ -174,9 +203,13 @@ class Form : public Window {
     // Answers WM_GETDPISCALEDSIZE for `size` at Dpi(): true when it has set
     // another size than Windows' scaling of the whole window would give.
     bool ScaledSize(int dpi, SIZE& size) const;
+    // A WM_SYSCOMMAND of an entry AddCommands made: its command runs.
+    bool SystemCommand(WPARAM command);
+    void SystemColorsChanged();
 
     std::unique_ptr<Style> deferred_;  // how to make a dialog's window, until its first showing
     std::deque<Font> fonts_;  // the form's own first; addresses stay as fonts are added
+    Accelerators shortcuts_;
     HWND lastFocus_ = nullptr;
     bool dialog_ = false;
     bool controlsCreated_ = false;

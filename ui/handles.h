@@ -1,5 +1,5 @@
-// Small owning types for what the windows draw with: image lists, bitmaps,
-// icons and fonts. Each handle is freed once, on every path out, also when an exception
+// Small owning types for what the windows draw with (image lists, bitmaps,
+// icons, fonts) and for their shortcut keys. Each handle is freed once, on every path out, also when an exception
 // leaves a function half way; no destructor lists handles to free by hand.
 #pragma once
 
@@ -44,6 +44,9 @@ struct FreeBitmap {
 struct FreeIcon {
     void operator()(HICON icon) const { DestroyIcon(icon); }
 };
+struct FreeAccelerators {
+    void operator()(HACCEL table) const { DestroyAcceleratorTable(table); }
+};
 struct FreeFont {
     void operator()(HFONT font) const { DeleteObject(font); }
 };
@@ -52,5 +55,6 @@ using ImageList = Owned<HIMAGELIST, FreeImageList>;
 using Bitmap = Owned<HBITMAP, FreeBitmap>;
 using Icon = Owned<HICON, FreeIcon>;
 using OwnedFont = Owned<HFONT, FreeFont>;
+using Accelerators = Owned<HACCEL, FreeAccelerators>;
 
 }  // namespace ui

@@ -1,5 +1,8 @@
 // A text label that reports the pointer entering and leaving it and clicks on
-// it, so that it can serve as a link.
+// it, so that it can serve as a link. Made a tab stop, it is one for the
+// keyboard too: it draws a focus rectangle while it has the focus (unless the
+// window hides focus cues), answers the dialog as a push button, so that
+// Enter (BM_CLICK) clicks it, and takes Space as a click.
 #pragma once
 
 #include <windows.h>
@@ -27,8 +30,12 @@ class Label : public Window {
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
+    LRESULT PointerMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void ButtonReleased(LPARAM at);
     bool Contains(LPARAM at) const;
+    void Click();
+    // Over the text the control has drawn.
+    void DrawFocus();
 
     bool pointerInside_ = false;
     bool pressed_ = false;

@@ -12,17 +12,21 @@ namespace {
 // The pictures side by side in one row, as an image list takes a strip.
 class Strip {
  public:
-    Strip(const core::art::Picture* const* pictures, int count, int size) : pictures_(pictures), count_(count), size_(size) {}
+    Strip(const core::art::Picture* const* pictures, int count, int size, const core::art::Palette& palette)
+        : pictures_(pictures), count_(count), size_(size), palette_(palette) {}
     int Width() const { return size_ * count_; }
     int Height() const { return size_; }
     bool PixelAt(int x, int y, std::uint32_t& rgb) const {
-        return core::art::PixelAtSize(*pictures_[x / size_], size_, x % size_, y, rgb);
+        if (!core::art::PixelAtSize(*pictures_[x / size_], size_, x % size_, y, rgb)) return false;
+        rgb = core::art::Shown(rgb, palette_);
+        return true;
     }
 
  private:
     const core::art::Picture* const* pictures_;
     int count_;
     int size_;
+    core::art::Palette palette_;
 };
 
 // The strip's colour bitmap, black where it is transparent so that drawing
@@ -61,19 +65,20 @@ Bitmaps MakeBitmaps(const Strip& strip) {
 
 }  // namespace
 
-ImageList CreateImageList(const core::art::Picture* const* pictures, int count, int size) {
+ImageList CreateImageList(const core::art::Picture* const* pictures, int count, int size,
+                          const core::art::Palette& palette) {
     ImageList list(api::ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, count, 0));
     if (!list) throw Error("ImageList_Create failed");
     // One strip for all: a few GDI objects instead of two per picture.
-    Strip strip(pictures, count, size);
+    Strip strip(pictures, count, size, palette);
     const Bitmaps bitmaps = MakeBitmaps(strip);
     if (api::ImageList_Add(list.Get(), bitmaps.color.Get(), bitmaps.mask.Get()) < 0) throw Error("ImageList_Add failed");
     return list;
 }
 
-Icon CreateIcon(const core::art::Picture& picture, int size) {
+Icon CreateIcon(const core::art::Picture& picture, int size, const core::art::Palette& palette) {
     const core::art::Picture* pictureAddress = &picture;
-    Strip single(&pictureAddress, 1, size);
+    Strip single(&pictureAddress, 1, size, palette);
     const Bitmaps bitmaps = MakeBitmaps(single);
     ICONINFO info{TRUE, 0, 0, bitmaps.mask.Get(), bitmaps.color.Get()};
     Icon icon(CreateIconIndirect(&info));  // copies both bitmaps

@@ -2,18 +2,20 @@
 
 #include <algorithm>
 
+#include "ui/code_page.h"
 #include "ui/error.h"
 #include "ui/system_api.h"
 
 namespace ui {
 
-void ToolBar::Create(HWND parent, int id, HIMAGELIST images, SIZE buttonSize, Tips tips, HFONT font) {
+void ToolBar::Create(HWND parent, int id, const char* name, HIMAGELIST images, SIZE buttonSize, Tips tips,
+                     HFONT font) {
     // No CCS_NODIVIDER: the divider is the etched line along the top edge.
     // No TBSTYLE_TOOLTIPS: comctl32 would make its tooltip without
     // TTS_ALWAYSTIP; the bar is given one made with it, before any button, so
     // that it adds a tool for each button and keeps the tools' rectangles.
     const DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TBSTYLE_WRAPABLE | CCS_NOPARENTALIGN | CCS_NORESIZE;
-    HWND bar = CreateWindowExA(0, TOOLBARCLASSNAMEA, nullptr, style, 0, 0, 0, 0, parent,
+    HWND bar = CreateWindowExA(0, TOOLBARCLASSNAMEA, name, style, 0, 0, 0, 0, parent,
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
     if (!bar) throw Error("CreateWindowEx failed");
     Subclass(bar);
@@ -105,9 +107,7 @@ bool ToolBar::AnswerHint(NMHDR& header) {
         reinterpret_cast<NMTTDISPINFOA&>(header).lpszText = const_cast<char*>(hint->text.c_str());
         return true;
     }
-    const int length = MultiByteToWideChar(CP_ACP, 0, hint->text.c_str(), -1, nullptr, 0);
-    wideHint_.assign(static_cast<std::size_t>(std::max(length, 1)), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, hint->text.c_str(), -1, wideHint_.data(), length);
+    wideHint_ = ToWide(hint->text);
     reinterpret_cast<NMTTDISPINFOW&>(header).lpszText = wideHint_.data();
     return true;
 }

@@ -25,8 +25,9 @@ class ToolBar : public Window {
         int shownMs;    // and the hint hides after this long
     };
     // A bar that the parent places itself, with an etched line along its top,
-    // its hints in `font`.
-    void Create(HWND parent, int id, HIMAGELIST images, SIZE buttonSize, Tips tips, HFONT font);
+    // its hints in `font`; its window text, never shown, is its name for
+    // accessibility clients.
+    void Create(HWND parent, int id, const char* name, HIMAGELIST images, SIZE buttonSize, Tips tips, HFONT font);
     // New images, button size and separator width, for another density; the
     // buttons keep their images, states and hints.
     void SetMetrics(HIMAGELIST images, SIZE buttonSize, int separatorWidth);

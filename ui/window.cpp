@@ -56,6 +56,12 @@ void Window::Detach() {
     baseProc_ = nullptr;
 }
 
+void Window::AnnotateOnce() {
+    if (annotated_ || annotation_.Empty()) return;
+    annotated_ = true;
+    accessibility::annotate(handle_, annotation_);
+}
+
 Window* Window::FromHandle(HWND hwnd) {
     return reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
 }
@@ -69,6 +75,8 @@ LRESULT CALLBACK Window::Trampoline(HWND hwnd, UINT message, WPARAM wParam, LPAR
     if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
     LRESULT result = 0;
     try {
+        // Before the window answers: the client's proxy then finds the annotation.
+        if (message == WM_GETOBJECT) self->AnnotateOnce();
         result = self->HandleMessage(message, wParam, lParam);
     } catch (...) {
         Application::Instance().ReportException();

@@ -15,6 +15,7 @@
 #include <windows.h>
 
 #include "core/geometry.h"
+#include "ui/accessibility.h"
 
 namespace ui {
 
@@ -28,6 +29,9 @@ class Window {
     HWND Handle() const { return handle_; }
     // Destroys the window and its children now (nothing when there is none).
     void Destroy();
+    // What accessibility clients are told of the window beyond its class and
+    // text, from the first request of one on.
+    void SetAnnotation(const accessibility::Annotation& annotation) { annotation_ = annotation; }
 
  protected:
     // Handles one message; the default passes it on unchanged.
@@ -48,10 +52,23 @@ class Window {
     void Attach(HWND hwnd);
     // Unhooks the object from its window, which then runs without it.
     void Detach();
+    void AnnotateOnce();
 
     HWND handle_ = nullptr;
     WNDPROC baseProc_ = nullptr;  // null for the program's own window classes
     bool ownsWindow_ = false;
+    accessibility::Annotation annotation_;
+    bool annotated_ = false;
+};
+
+// A standard control whose messages the program leaves alone, subclassed only
+// to hear the first request of an accessibility client.
+class AnnotatedControl : public Window {
+ public:
+    void Attach(HWND control, const accessibility::Annotation& annotation) {
+        Subclass(control);
+        SetAnnotation(annotation);
+    }
 };
 
 }  // namespace ui

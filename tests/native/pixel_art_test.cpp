@@ -141,4 +141,16 @@ TEST(PixelArt, ScaledPicturesKeepTheirInksAndDoubleExactly) {
     }
 }
 
+
+// In high contrast the inks as dark as navy or darker (black, navy, the
+// network's outline) take the button text, white in High Contrast Black;
+// lighter ones, and all while it is off, stay as drawn.
+TEST(PixelArt, HighContrastDrawsOnlyTheDarkInksInTheButtonText) {
+    for (std::uint32_t ink : {0x000000u, 0x000080u, 0x000060u, 0x800000u, 0x0000FFu, 0x182868u, 0x808000u}) {
+        const bool dark = ink == 0x000000 || ink == 0x000080 || ink == 0x000060;
+        EXPECT_EQ(core::art::Shown(ink, {true, 0xFFFFFF}), dark ? 0xFFFFFFu : ink) << std::hex << ink;
+        EXPECT_EQ(core::art::Shown(ink, {}), ink) << std::hex << ink;
+    }
+}
+
 }  // namespace

@@ -4,11 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
+#include <utility>
 
 #include "tests/win/main_form_fixture.h"
 #include "tests/win/simulated_screens.h"
 #include "ui/shell.h"
 #include "ui/system_api.h"
+#include "ui/system_colors.h"
 
 namespace {
 
@@ -39,14 +42,35 @@ class AboutBoxTest : public MainFormTest {
     HWND OKButton() { return Find(dialogs::kOKButton); }
     HWND Image1() { return Find(dialogs::kImage1); }
     static AboutBoxTest& Self(void* context) { return *static_cast<AboutBoxTest*>(context); }
-    // The colour the link's text is drawn in now.
-    COLORREF LinkTextColor() {
+    // The colour the link's text is drawn in now, and its ground's.
+    COLORREF LinkTextColor(COLORREF* ground = nullptr) {
         HDC dc = GetDC(SiteLink());
         SendMessageA(Panel1(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                      reinterpret_cast<LPARAM>(SiteLink()));
         COLORREF color = GetTextColor(dc);
+        if (ground) *ground = GetBkColor(dc);
         ReleaseDC(SiteLink(), dc);
         return color;
+    }
+    // The tool bar's pictures and the box's side by side, on dark grey, which none uses.
+    std::vector<DWORD> Pictures() {
+        HIMAGELIST images = reinterpret_cast<HIMAGELIST>(SendMessageA(Bar().Handle(), TB_GETIMAGELIST, 0, 0));
+        const int count = ImageList_GetImageCount(images), size = 32;
+        BITMAPINFO format{{sizeof(BITMAPINFOHEADER), size * (count + 1), -size, 1, 32, BI_RGB}};
+        DWORD* bits = nullptr;
+        HBITMAP canvas = CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0);
+        HDC dc = CreateCompatibleDC(nullptr);
+        SelectObject(dc, canvas);
+        SelectObject(dc, GetStockObject(DKGRAY_BRUSH));
+        PatBlt(dc, 0, 0, size * (count + 1), size, PATCOPY);
+        for (int i = 0; i < count; ++i) ImageList_Draw(images, i, dc, i * size, 0, ILD_TRANSPARENT);
+        DrawIconEx(dc, count * size, 0, reinterpret_cast<HICON>(SendMessageA(Image1(), STM_GETICON, 0, 0)), 0, 0, 0,
+                   nullptr, DI_NORMAL);
+        GdiFlush();
+        std::vector<DWORD> pixels(bits, bits + size * size * (count + 1));
+        DeleteDC(dc);
+        DeleteObject(canvas);
+        return pixels;
     }
 
     dialogs::TAboutBox about;
@@ -81,8 +105,7 @@ TEST_F(AboutBoxTest, Layout) {
                                        "ＭＳ Ｐゴシック");
     EXPECT_EQ(test::Placement(Version()), real ? (std::vector<LONG>{112, 16, 44, 12}) : (std::vector<LONG>{112, 16, 52, 13}));
     EXPECT_EQ(test::Placement(SiteLink()), real ? (std::vector<LONG>{53, 64, 66, 12}) : (std::vector<LONG>{53, 64, 66, 13}));
-    EXPECT_EQ(GetNextDlgTabItem(about.Handle(), nullptr, FALSE), OKButton()) << "the only tab stop";
-    EXPECT_EQ(GetNextDlgTabItem(about.Handle(), OKButton(), FALSE), OKButton());
+    EXPECT_EQ(GetNextDlgTabItem(about.Handle(), nullptr, FALSE), OKButton()) << "first in tab order";
 }
 
 // Counts the characters that reach the OK button.
@@ -155,6 +178,78 @@ TEST_F(AboutBoxTest, LinkTurnsRedUnderThePointerAndBlueOffIt) {
     EXPECT_EQ(LinkTextColor(), RGB(255, 0, 0));
     SendMessageA(SiteLink(), WM_MOUSELEAVE, 0, 0);
     EXPECT_EQ(LinkTextColor(), RGB(0, 0, 255));
+}
+
+// High Contrast Black as Windows gives it: black button face, white button
+// text, yellow links.
+COLORREF HighContrastBlack(int index) {
+    const std::map<int, COLORREF> theme{{COLOR_BTNFACE, 0}, {COLOR_BTNTEXT, 0xFFFFFF}, {COLOR_HOTLIGHT, 0x00FFFF}};
+    return theme.count(index) ? theme.at(index) : GetSysColor(index);
+}
+
+// Windows tells every window when high contrast goes on or off (the setting)
+// and when the colours change. While it is on, the dark inks (black, navy,
+// the network's outline 0x000060) are in the button text, and the link in
+// the theme's link colour on the button face, under the pointer too.
+TEST_F(AboutBoxTest, HighContrastTakesTheThemesColoursWhileItIsOn) {
+    about.Show();
+    const std::vector<DWORD> drawn = Pictures();
+    const auto real = std::exchange(ui::colors::Queries(), {[] { return true; }, &HighContrastBlack});
+    SendMessageA(form->Handle(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+    SendMessageA(about.Handle(), WM_SYSCOLORCHANGE, 0, 0);
+    const std::vector<DWORD> shown = Pictures();
+    int wrong = 0;
+    for (std::size_t i = 0; i < drawn.size(); ++i)
+        wrong += shown[i] != (drawn[i] == 0x000000 || drawn[i] == 0x000080 || drawn[i] == 0x000060 ? 0xFFFFFF : drawn[i]);
+    EXPECT_EQ(wrong, 0);
+    SendMessageA(SiteLink(), WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
+    COLORREF ground = 1;
+    EXPECT_EQ(LinkTextColor(&ground), RGB(255, 255, 0));
+    EXPECT_EQ(ground, RGB(0, 0, 0));
+    ui::colors::Queries() = real;
+    SendMessageA(form->Handle(), WM_SYSCOLORCHANGE, 0, 0);
+    SendMessageA(about.Handle(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+    EXPECT_EQ(Pictures(), drawn);
+}
+
+// What windows are told of focus cues: Wine keeps no such state.
+std::vector<WPARAM> uiStateChanges;
+LRESULT CALLBACK RecordUiState(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && sent->message == WM_CHANGEUISTATE) uiStateChanges.push_back(sent->wParam);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// The link's top row of pixels, as the screen shows it.
+std::vector<COLORREF> TopRow(HWND link) {
+    HDC dc = GetDC(link);
+    std::vector<COLORREF> row;
+    for (int x = 0; x < 60; ++x) row.push_back(GetPixel(dc, x, 0));
+    ReleaseDC(link, dc);
+    return row;
+}
+
+// OK has the first focus; the first Tab shows focus cues as the dialog
+// manager does, and the link draws its focus rectangle; Enter and Space each
+// open the site. The box is closed anyway, should the keys miss.
+TEST_F(AboutBoxTest, TabTakesTheFocusToTheLinkVisiblyWhereEnterAndSpaceOpenIt) {
+    HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, &RecordUiState, nullptr, GetCurrentThreadId());
+    ShowWith([](void* self) {
+        HWND link = Self(self).SiteLink();
+        EXPECT_EQ(GetFocus(), Self(self).OKButton());
+        const std::vector<COLORREF> unfocused = TopRow(link);
+        PostMessageA(GetFocus(), WM_KEYDOWN, VK_TAB, 1);
+        test::Pump();
+        EXPECT_EQ(GetFocus(), link);
+        EXPECT_NE(TopRow(link), unfocused) << "the focus rectangle";
+        PostMessageA(link, WM_KEYDOWN, VK_RETURN, 1);
+        PostMessageA(link, WM_KEYDOWN, VK_SPACE, 1);
+        test::Pump();
+        Self(self).about.Close();
+    });
+    UnhookWindowsHookEx(hook);
+    EXPECT_EQ(shell.Calls().size(), 2u);
+    EXPECT_EQ(uiStateChanges, std::vector<WPARAM>{MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS)});
 }
 
 struct LinkPresses {
