@@ -33,13 +33,15 @@ bool Launcher::RefusedForCmd(const std::string& path, std::string_view checked, 
     return true;
 }
 
-bool Launcher::RunScript(const std::string& path, const System::Ended& ended) {
+bool Launcher::RunScript(const core::CodePagePath& path, const System::Ended& ended) {
     // Reported here rather than raised, so that every route goes on as it
     // would after a run: the command line to its next argument and its end,
     // the others to their close.
-    if (RefusedForCmd(path, text::kCmdRewritesRunFormat)) return false;
+    if (RefusedAsInexact(path, text::kNotInCodePageRunFormat) ||
+        RefusedForCmd(path.text, text::kCmdRewritesRunFormat))
+        return false;
     // Not examined: netsh reports to the console itself.
-    StartInterpreter(&core::RunScriptParameters, path, state_.ShowPrompt, ended);
+    StartInterpreter(&core::RunScriptParameters, path.text, state_.ShowPrompt, ended);
     return true;
 }
 
@@ -51,22 +53,19 @@ void Launcher::StartInterpreter(std::string (*parameters)(std::string_view, std:
 }
 
 After Launcher::RunListEntry(const std::optional<core::CodePagePath>& selected, bool listHasEntries) {
-    if (selected) {
-        const core::CodePagePath path{core::path_text::IncludeTrailingBackslash(state_.LoadDir) + selected->text,
-                                      selected->exact};
-        if (!RefusedAsInexact(path, text::kNotInCodePageRunFormat)) RunScript(path.text);
-    }
+    if (selected) RunScript({core::path_text::IncludeTrailingBackslash(state_.LoadDir) + selected->text, selected->exact});
     // Any list with entries closes, a selection or not; an empty one never does.
     return listHasEntries ? AfterRun() : After::Stay;
 }
 
 After Launcher::RunChosenFile(const core::CodePagePath& path) {
-    if (!RefusedAsInexact(path, text::kNotInCodePageRunFormat)) RunScript(path.text);
+    RunScript(path);
     return AfterRun();
 }
 
 After Launcher::RunDroppedFile(const core::CodePagePath& name) {
-    if (!RefusedAsInexact(name, text::kNotInCodePageRunFormat) && system_->FileExists(name.text)) RunScript(name.text);
+    // A name that is not its own is refused, whatever its look-alike names.
+    if (!name.exact || system_->FileExists(name.text)) RunScript(name);
     return AfterRun();  // a folder or a vanished name closes too
 }
 
@@ -80,15 +79,17 @@ void Launcher::RunInTurn(const Arguments& arguments, std::size_t next, const std
     if (stopped_) return;
     while (next < arguments->size()) {
         const core::CodePagePath& argument = (*arguments)[next++];
-        // Before the expansion: a "?" in the place of a character is no wildcard.
-        if (RefusedAsInexact(argument, text::kNotInCodePageRunFormat)) continue;
-        const std::string path = core::ExpandLongPath(
-            argument.text, [this](const std::string& name) { return system_->FindLongName(name); });
-        if (!system_->FileExists(path)) continue;
         auto runNext = [this, arguments, next, finished](std::optional<unsigned long>) {
             RunInTurn(arguments, next, finished);
         };
-        if (RunScript(path, runNext)) return;
+        // Refused before the expansion: a "?" in the place of a character is no wildcard.
+        if (!argument.exact) {
+            RunScript(argument);
+            continue;
+        }
+        const std::string path = core::ExpandLongPath(
+            argument.text, [this](const std::string& name) { return system_->FindLongName(name); });
+        if (system_->FileExists(path) && RunScript({path}, runNext)) return;
     }
     finished();
 }

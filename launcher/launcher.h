@@ -34,9 +34,10 @@ class Launcher {
 
     // Starts the network shell on a script, visible or not as ShowPrompt
     // says; `ended`, where given, runs once it has ended (System::Start). A
-    // path that cmd.exe would read as another is refused with the reason in
-    // the error box, and nothing starts: false then.
-    bool RunScript(const std::string& path, const System::Ended& ended = {});
+    // path that is not its file's name, or that cmd.exe would read as
+    // another, is refused with the reason in the error box, and nothing
+    // starts: false then.
+    bool RunScript(const core::CodePagePath& path, const System::Ended& ended = {});
 
     // The list: the selected entry's text, if one is selected. Any list with
     // entries closes the program after it when CloseAfterRun is on.

@@ -35,6 +35,8 @@ inline constexpr char kCannotInsertLine[] = "行を挿入できません";
 // %1 the path, %2 the part that cmd.exe would replace.
 inline constexpr char kCmdRewritesRunFormat[] =
     "%1 は実行できません。「%2」の部分がコマンド プロンプトで環境変数の値に置き換えられ、別のファイルとして読まれます";
+inline constexpr char kCmdRewritesSaveFormat[] =
+    "%1 には保存できません。「%2」の部分がコマンド プロンプトで環境変数の値に置き換えられ、別の名前で保存されます";
 // %1 the name as the system code page holds it, which is not the name.
 inline constexpr char kNotInCodePageRunFormat[] =
     "%1 は実行できません。名前にシステムの文字コードにない文字が含まれ、別のファイルとして読まれます";
@@ -51,8 +53,6 @@ inline constexpr char kDumpNotStarted[] = "コマンド プロンプトを起動
 inline constexpr char kDumpExitCodeFormat[] = "netsh が終了コード %1 で終了しました";
 inline constexpr char kDumpEmpty[] = "netsh が何も出力しませんでした";
 inline constexpr char kDumpNotReplaced[] = "ファイルを置き換えられません";
-inline constexpr char kCmdRewritesSaveFormat[] =
-    "%1 には保存できません。「%2」の部分がコマンド プロンプトで環境変数の値に置き換えられ、別の名前で保存されます";
 
 // Settings dialog.
 inline constexpr char kSettingsCaption[] = "設定";

@@ -26,11 +26,8 @@ int Application::Run(Form& main) {
     while (HandleOneMessage()) {
     }
     if (main_) main_->Hide();
-    for (const DWORD start = GetTickCount(); !watches_.empty() && GetTickCount() - start < kLastWaitMs;) {
-        MSG msg;
-        if (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) Dispatch(msg);
-        else if (!RunSignalled()) WaitForWork(kLastWaitMs - (GetTickCount() - start));
-    }
+    for (const DWORD start = GetTickCount(); !watches_.empty() && GetTickCount() - start < kLastWaitMs;)
+        HandleWork(kLastWaitMs - (GetTickCount() - start));
     return 0;
 }
 
@@ -40,24 +37,24 @@ void Application::Terminate() {
 }
 
 bool Application::HandleOneMessage() {
-    for (;;) {
-        if (terminated_) return false;
-        MSG msg;
-        if (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (msg.message == WM_QUIT) terminated_ = true;
-            else Dispatch(msg);
-            return !terminated_;
-        }
-        if (RunSignalled()) return !terminated_;
-        WaitForWork(INFINITE);
-    }
+    while (!terminated_)
+        if (HandleWork(INFINITE)) return !terminated_;
+    return false;
 }
 
-bool Application::WaitForWork(DWORD timeoutMs) const {
+bool Application::HandleWork(DWORD timeoutMs) {
+    MSG msg;
+    if (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) terminated_ = true;
+        else Dispatch(msg);
+        return true;
+    }
+    if (RunSignalled()) return true;
     std::vector<HANDLE> handles;
     for (const Watch& watch : watches_) handles.push_back(watch.handle);
-    return MsgWaitForMultipleObjectsEx(static_cast<DWORD>(handles.size()), handles.data(), timeoutMs, QS_ALLINPUT,
-                                       MWMO_INPUTAVAILABLE) != WAIT_TIMEOUT;
+    MsgWaitForMultipleObjectsEx(static_cast<DWORD>(handles.size()), handles.data(), timeoutMs, QS_ALLINPUT,
+                                MWMO_INPUTAVAILABLE);
+    return false;
 }
 
 void Application::WhenSignalled(HANDLE handle, std::function<void()> action) {

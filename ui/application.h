@@ -77,9 +77,9 @@ class Application {
     void Dispatch(MSG& msg);
     // Runs the action of the first handle that is signalled now; false when none is.
     bool RunSignalled();
-    // Waits until a message or an awaited handle comes, at most `timeoutMs`;
-    // false when the time ran out.
-    bool WaitForWork(DWORD timeoutMs) const;
+    // Handles one message, or runs the action of one signalled handle: true
+    // then. Else waits, at most `timeoutMs`, until there is one: false.
+    bool HandleWork(DWORD timeoutMs);
     static bool IsKeyMessage(const MSG& msg);
     static bool IsKeyDown(const MSG& msg);
     bool TranslateShortcut(MSG& msg);

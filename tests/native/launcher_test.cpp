@@ -31,6 +31,12 @@ const std::string kNetsh = "/c C:\\Windows\\system32\\netsh.exe";
 const std::string kRun = kCmd + kNetsh + " -f ";
 const std::string kDump = kCmd + kNetsh + " -c interface dump > ";
 
+// Each entry of `log` begins with the entry of `expected` at its place.
+void ExpectLog(const Log& log, const Log& expected, const std::string& what) {
+    ASSERT_EQ(log.size(), expected.size()) << what;
+    for (std::size_t i = 0; i < log.size(); ++i) EXPECT_EQ(log[i].substr(0, expected[i].size()), expected[i]) << what;
+}
+
 struct System : test::RecordingSystem {
     System() {
         files = {"C:\\nsh\\home.nsh", "C:\\nsh\\office.nsh", "C:\\nsh\\%OS%.nsh"};
@@ -104,13 +110,11 @@ TEST_F(LauncherTest, EachRouteStartsWhatItShouldAndClosesAsCloseAfterRunSays) {
         system.log.clear();
         launcher.Apply(c.settings);
         EXPECT_EQ(c.run(launcher), c.after) << c.route;
-        ASSERT_EQ(system.log.size(), c.log.size()) << c.route;
-        for (std::size_t i = 0; i < c.log.size(); ++i)
-            EXPECT_EQ(system.log[i].substr(0, c.log[i].size()), c.log[i]) << c.route;
+        ExpectLog(system.log, c.log, c.route);
     }
     system.delayedExpansion = true;  // as the registry may switch it on
     launcher.Apply(hidden);
-    launcher.RunScript("C:\\nsh\\hi!.nsh");
+    launcher.RunScript({"C:\\nsh\\hi!.nsh"});
     EXPECT_EQ(system.log.back(), kCmd + "/V:OFF " + kNetsh + " -f \"C:\\nsh\\hi!.nsh\" hidden");
 }
 
@@ -180,9 +184,7 @@ TEST(LauncherSave, TheNamedFileIsReplacedOnlyByADumpThatWorked) {
         launcher.SaveConfiguration(c.chosen, [&] { saved = true; });
         for (const char* made : {"C:\\nsh\\kvr3.tmp", "C:\\n!sh\\kvr3.tmp"}) system.sizes[made] = c.written;
         if (!system.running.empty()) system.EndOldest(c.exitCode);
-        ASSERT_EQ(system.log.size(), c.log.size()) << c.chosen.text << " " << c.log.back();
-        for (std::size_t i = 0; i < c.log.size(); ++i)
-            EXPECT_EQ(system.log[i].substr(0, c.log[i].size()), c.log[i]) << c.chosen.text;
+        ExpectLog(system.log, c.log, c.chosen.text);
         EXPECT_EQ(saved, c.log.back().starts_with("move")) << c.chosen.text;
     }
 }

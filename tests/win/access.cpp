@@ -11,14 +11,7 @@ void Access::ResetTermination() {
 
 void Access::HandlePendingMessages() {
     ui::Application& app = ui::Application::Instance();
-    while (!app.terminated_) {
-        MSG msg;
-        if (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (msg.message == WM_QUIT) app.terminated_ = true;
-            else app.Dispatch(msg);
-        } else if (!app.RunSignalled()) {
-            return;
-        }
+    while (!app.terminated_ && app.HandleWork(0)) {
     }
 }
 

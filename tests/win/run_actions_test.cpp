@@ -64,26 +64,6 @@ HDROP MakeDrop(const std::vector<std::wstring>& names) {
     return static_cast<HDROP>(memory);
 }
 
-// Enter, a double-click and the run button start the same command.
-TEST_F(RunActionsTest, EveryListRouteStartsTheInterpreterAsShowPromptSays) {
-    CreateWithScripts("Dos=1\r\n");
-    Select(IndexOf("b c.nsh"));
-    PostMessageA(List().Handle(), WM_KEYDOWN, VK_RETURN, 1);
-    RECT entry{};
-    SendMessageA(List().Handle(), LB_GETITEMRECT, IndexOf("b c.nsh"), reinterpret_cast<LPARAM>(&entry));
-    const LPARAM at = MAKELPARAM(entry.left + 2, entry.top + 2);
-    for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
-        PostMessageA(List().Handle(), message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, at);
-    ClickToolButton(launcher::kToolBtnExec);
-    const std::string run = test::RunLogged(folder / "b c.nsh");
-    EXPECT_EQ(system.log, (std::vector<std::string>{run, run, run}));
-    WriteSettings("[DIR]\r\nLoadFolder=" + folder.Path() + "\r\n[CHECKBOX]\r\nDos=0\r\n");
-    LoadSettings();
-    Select(IndexOf("b c.nsh"));
-    ClickToolButton(launcher::kToolBtnExec);
-    EXPECT_EQ(system.log.back(), run + " hidden");
-}
-
 TEST_F(RunActionsTest, EnterOutsideTheListAndWithoutSelectionRunsNothing) {
     TMainForm& main = CreateWithScripts();
     PostMessageA(List().Handle(), WM_KEYDOWN, VK_RETURN, 1);
@@ -92,8 +72,10 @@ TEST_F(RunActionsTest, EnterOutsideTheListAndWithoutSelectionRunsNothing) {
     EXPECT_TRUE(system.log.empty());
 }
 
+// Enter, a double-click and the run button: run_scripts_test.cpp, end to end.
 TEST_F(RunActionsTest, CloseAfterRunEndsTheProgramForAnyNonEmptyList) {
-    CreateWithScripts("Close=1\r\n");
+    CreateWithScripts("Close=1\r\nDos=0\r\n");
+    EXPECT_FALSE(State().ShowPrompt) << "the launcher hides the console";
     ClickToolButton(launcher::kToolBtnExec);  // nothing selected
     EXPECT_TRUE(system.log.empty());
     EXPECT_TRUE(test::Terminated());
@@ -234,9 +216,10 @@ TEST_F(RunActionsTest, OpenDialogRunsTheChosenFileAndRemembersIt) {
     EXPECT_EQ(offPlace(elsewhere.placement, test::kDockedLaptop[1].monitor.area), inPlace);
 }
 
-// What only Windows answers: how a program starts and ends, files found by
-// their long names, variables set to nothing, the overwrite question.
-TEST_F(MainFormTest, WindowsSystemStartsAsTheWindowsChildAndHearsHowItEnded) {
+// What only Windows answers (long names, variables set to nothing and how a
+// program ends are judged end to end): how a program starts, the overwrite
+// question.
+TEST_F(MainFormTest, WindowsSystemStartsAsTheWindowsChildAndAsksBeforeReplacing) {
     const TMainForm& owner = Create();
     launcher::WindowsSystem system(&owner);
     test::ShellCalls shell;
@@ -251,28 +234,6 @@ TEST_F(MainFormTest, WindowsSystemStartsAsTheWindowsChildAndHearsHowItEnded) {
     EXPECT_EQ(call.parameters, "/D /c x");
     EXPECT_EQ(call.show, SW_HIDE);
     EXPECT_EQ(ended, (std::vector<std::optional<unsigned long>>{std::nullopt})) << "no process: it never started";
-
-    launcher::WindowsSystem real(nullptr);
-    real.Start(test::SystemProgram("cmd.exe"), "/c exit 3", false, [&](std::optional<unsigned long> code) {
-        ended.push_back(code);
-    });
-    for (DWORD start = GetTickCount(); ended.size() < 2 && GetTickCount() - start < 10000; Sleep(10)) test::Pump();
-    EXPECT_EQ(ended.back(), std::optional<unsigned long>(3));
-}
-
-TEST(WindowsSystem, LongNamesVariablesAndTheOverwriteQuestion) {
-    test::TempFolder folder;
-    test::WriteText(folder / "second one.nsh", "");
-    CreateDirectoryA((folder / "dir.nsh").c_str(), nullptr);
-    launcher::WindowsSystem system(nullptr);
-    EXPECT_EQ(system.FindLongName(folder / "SECOND ONE.NSH"), "second one.nsh");
-    EXPECT_EQ(system.FindLongName(folder / "missing.nsh"), std::nullopt);
-    EXPECT_FALSE(system.FileExists(folder / "dir.nsh")) << "a folder is no script";
-
-    SetEnvironmentVariableA("KELVARO_EMPTY", "");
-    EXPECT_TRUE(system.EnvironmentHas("KELVARO_EMPTY")) << "cmd.exe expands it to nothing";
-    SetEnvironmentVariableA("KELVARO_EMPTY", nullptr);
-    EXPECT_FALSE(system.EnvironmentHas("KELVARO_EMPTY"));
 
     test::MessageBoxes boxes(IDCANCEL);
     EXPECT_FALSE(system.ConfirmOverwrite());

@@ -13,11 +13,6 @@ namespace test {
 
 bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
-std::string SystemProgram(const char* name) {
-    char folder[MAX_PATH];
-    return std::string(folder, GetSystemDirectoryA(folder, MAX_PATH)) + "\\" + name;
-}
-
 std::string SettingsPath() { return ExeFolder() + "kelvaro.ini"; }
 
 namespace {

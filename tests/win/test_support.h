@@ -119,9 +119,6 @@ void SetFileNameField(HWND dialog, const std::string& text);
 void SetFileNameField(HWND dialog, const std::wstring& text);
 void PressButton(HWND dialog, int id);
 
-// A program in the system folder, as Windows names it.
-std::string SystemProgram(const char* name);
-
 // What the program asked the shell to start.
 struct ShellCall {
     HWND owner;
